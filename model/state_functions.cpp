@@ -7,6 +7,7 @@
 
 #include <cmath>
 
+#include "model/evaluation_counts.h"
 #include "model/fluid_data.h"
 #include "model/model_state.h"
 #include "model/term_vectors.h"
@@ -28,6 +29,7 @@ double compressibilityFromTerms(double delta, const double t[kResidualTerms],
 
 double calcZofTV(double T, double v) {
     ensureModel();
+    QV_COUNT(plainVectors, 2);
     double Tr = reducedTemperature(T);
     double delta = reducedDensity(v);
     double t[kResidualTerms], tD[kResidualTerms];
@@ -38,6 +40,7 @@ double calcZofTV(double T, double v) {
 
 double calcDPDVofTV(double T, double v) {
     ensureModel();
+    QV_COUNT(plainVectors, 3);
     double Tr = reducedTemperature(T);
     double delta = reducedDensity(v);
     double t[kResidualTerms], tD[kResidualTerms], tDD[kResidualTerms];
@@ -55,6 +58,7 @@ double calcDPDVofTV(double T, double v) {
 
 double calcAofTV(double T, double v) {
     ensureModel();
+    QV_COUNT(plainVectors, 1);
     double Tr = reducedTemperature(T);
     double delta = reducedDensity(v);
     double I[kIdealTerms], t[kResidualTerms];
@@ -68,6 +72,7 @@ double calcAofTV(double T, double v) {
 
 double calcSofTV(double T, double v) {
     ensureModel();
+    QV_COUNT(plainVectors, 2);
     double Tr = reducedTemperature(T);
     double delta = reducedDensity(v);
     double ID[kIdealTerms], t[kResidualTerms], tTr[kResidualTerms];

@@ -8,6 +8,7 @@
 
 #include <cmath>
 
+#include "model/evaluation_counts.h"
 #include "model/fluid_data.h"
 
 double powi(double x, int32_t n) {
@@ -139,6 +140,7 @@ double densityFactor(double delta) {
 }  // namespace
 
 void residualTerms(double Tr, double delta, double out[kResidualTerms]) {
+    QV_COUNT(residualTerms, 1);
     out[0] = Tr;
     out[1] = std::sqrt(Tr);
     out[2] = 1;
@@ -169,6 +171,7 @@ void residualTerms(double Tr, double delta, double out[kResidualTerms]) {
 }
 
 void residualTermsDDelta(double Tr, double delta, double out[kResidualTerms]) {
+    QV_COUNT(residualTermsDDelta, 1);
     for (int i = 0; i <= 4; ++i) out[i] = 0;
     out[5] = Tr / 2;
     out[6] = 1.0 / 2;
@@ -195,6 +198,7 @@ void residualTermsDDelta(double Tr, double delta, double out[kResidualTerms]) {
 }
 
 void residualTermsDDelta2(double Tr, double delta, double out[kResidualTerms]) {
+    QV_COUNT(residualTermsDDelta2, 1);
     for (int i = 0; i <= 8; ++i) out[i] = 0;
     out[9] = 2 * Tr / 3;
     out[10] = 2.0 / 3;
@@ -217,6 +221,7 @@ void residualTermsDDelta2(double Tr, double delta, double out[kResidualTerms]) {
 }
 
 void residualTermsDTr(double Tr, double delta, double out[kResidualTerms]) {
+    QV_COUNT(residualTermsDTr, 1);
     out[0] = 1;
     out[1] = 0.5 / std::sqrt(Tr);
     out[2] = 0;

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "model/evaluation_counts.h"
 #include "model/fluid_data.h"
 #include "model/model_state.h"
 #include "model/state_functions.h"
@@ -12,8 +13,15 @@ namespace {
 
 // Model pressure at (T, v), psia, with R read after Z.
 double pressureOfTV(double T, double v) {
+    QV_COUNT(pressures, 1);
     double Z = calcZofTV(T, v);
     return Z * g_modelState.R * (T + 459.67) / v / 144;
+}
+
+// Pressure slope (dP/dv) at (T, v); only its sign is used.
+double slopeOfTV(double T, double v) {
+    QV_COUNT(slopes, 1);
+    return calcDPDVofTV(T, v);
 }
 
 // One row of the branch table: where the search starts, what it aims at
@@ -70,7 +78,7 @@ double solveV(double T, double P, int mode) {
     if (vLo > b.lowerLimit) {
         for (;;) {
             if (!(b.target > pressureOfTV(T, vLo))) break;
-            if (b.lowerStopsOnSlope && !(calcDPDVofTV(T, vLo) < 0)) break;
+            if (b.lowerStopsOnSlope && !(slopeOfTV(T, vLo) < 0)) break;
             vLo = vLo * b.lowerMultiplier;
             if (!(vLo > b.lowerLimit)) break;
         }
@@ -91,7 +99,7 @@ double solveV(double T, double P, int mode) {
     double v = vLo;
     for (int step = 0; step < 32; ++step) {
         v = std::sqrt(vHi * vLo);
-        if (calcDPDVofTV(T, v) > 0)
+        if (slopeOfTV(T, v) > 0)
             vHi = v;
         else if (pressureOfTV(T, v) > b.target)
             vLo = v;
