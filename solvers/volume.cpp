@@ -6,22 +6,58 @@
 #include "model/evaluation_counts.h"
 #include "model/fluid_data.h"
 #include "model/model_state.h"
-#include "model/state_functions.h"
+#include "model/state_terms.h"
 #include "solvers/saturation.h"
 
 namespace {
 
-// Model pressure at (T, v), psia, with R read after Z.
-double pressureOfTV(double T, double v) {
-    QV_COUNT(pressures, 1);
-    double Z = calcZofTV(T, v);
-    return Z * g_modelState.R * (T + 459.67) / v / 144;
+// The isotherm of one solve: the values of the term vectors that depend on
+// the temperature alone, formed once for all trial volumes.
+struct Isotherm {
+    double T;
+    TemperatureTerms tt;
+};
+
+void isothermAt(double T, Isotherm& iso) {
+    iso.T = T;
+    temperatureTermsOf((T + 459.67) / g_modelState.TcR, iso.tt);
 }
 
-// Pressure slope (dP/dv) at (T, v); only its sign is used.
-double slopeOfTV(double T, double v) {
+// One trial volume: its vectors t and t' and the compressibility Z, formed
+// once and shared by the pressure and the slope at that volume. Z is the
+// value of calcZofTV(T, v), built from the same vectors.
+struct TrialVolume {
+    double v;
+    DensityTerms d;
+    double t[kResidualTerms];
+    double tD[kResidualTerms];
+    double Z;
+};
+
+void trialVolumeAt(const Isotherm& iso, double v, TrialVolume& tv) {
+    tv.v = v;
+    densityTermsOf(iso.tt, g_fluidData.vc / v, tv.d);
+    residualTermsOf(iso.tt, tv.d, tv.t);
+    residualTermsDDeltaOf(iso.tt, tv.d, tv.tD);
+    tv.Z = compressibilityOfTerms(tv.d.delta, tv.t, tv.tD);
+}
+
+// Model pressure, psia: Z R (T + 459.67) / v / 144.
+double pressureOf(const Isotherm& iso, const TrialVolume& tv) {
+    QV_COUNT(pressures, 1);
+    QV_COUNT(plainVectors, 2);
+    return tv.Z * g_modelState.R * (iso.T + 459.67) / tv.v / 144;
+}
+
+// Pressure slope (dP/dv), the value of calcDPDVofTV(T, v); only its sign is
+// used. Adds the vector t'' to the trial volume's t and t'.
+double slopeOf(const Isotherm& iso, const TrialVolume& tv) {
     QV_COUNT(slopes, 1);
-    return calcDPDVofTV(T, v);
+    QV_COUNT(plainVectors, 3);
+    double tDD[kResidualTerms];
+    residualTermsDDelta2Of(iso.tt, tv.d, tDD);
+    double sum = slopeSumOfTerms(tv.d.delta, tv.t, tv.tD, tDD);
+    return (sum + tv.Z) * iso.tt.Tr * g_modelState.TcR / tv.v / tv.v * g_modelState.R / (-144.0);
 }
 
 // One row of the branch table: where the search starts, what it aims at
@@ -71,14 +107,18 @@ double solveV(double T, double P, int mode) {
     }
 
     const Branch b = chooseBranch(T, P, mode);
+    Isotherm iso;
+    isothermAt(T, iso);
+    TrialVolume tv;
 
     // Widen the bracket downwards until the model pressure reaches the
     // target; vLo may end one step below its limit.
     double vLo = b.vStart;
     if (vLo > b.lowerLimit) {
         for (;;) {
-            if (!(b.target > pressureOfTV(T, vLo))) break;
-            if (b.lowerStopsOnSlope && !(slopeOfTV(T, vLo) < 0)) break;
+            trialVolumeAt(iso, vLo, tv);
+            if (!(b.target > pressureOf(iso, tv))) break;
+            if (b.lowerStopsOnSlope && !(slopeOf(iso, tv) < 0)) break;
             vLo = vLo * b.lowerMultiplier;
             if (!(vLo > b.lowerLimit)) break;
         }
@@ -88,7 +128,8 @@ double solveV(double T, double P, int mode) {
     double vHi = b.vStart;
     if (b.upperLimit > vHi) {
         for (;;) {
-            if (!(pressureOfTV(T, vHi) > b.target)) break;
+            trialVolumeAt(iso, vHi, tv);
+            if (!(pressureOf(iso, tv) > b.target)) break;
             vHi = vHi / 0.99;
             if (!(b.upperLimit > vHi)) break;
         }
@@ -99,9 +140,10 @@ double solveV(double T, double P, int mode) {
     double v = vLo;
     for (int step = 0; step < 32; ++step) {
         v = std::sqrt(vHi * vLo);
-        if (slopeOfTV(T, v) > 0)
+        trialVolumeAt(iso, v, tv);
+        if (slopeOf(iso, tv) > 0)
             vHi = v;
-        else if (pressureOfTV(T, v) > b.target)
+        else if (pressureOf(iso, tv) > b.target)
             vLo = v;
         else
             vHi = v;
