@@ -25,6 +25,11 @@ struct EvaluationCounts {
 };
 
 #ifdef QUORVEX_COUNT_EVALUATIONS
+// Visible outside the loaded add-in, so that a harness that loads the
+// library as Excel does can read the counts of its calls.
+#if defined(__GNUC__) && !defined(_WIN32)
+__attribute__((visibility("default")))
+#endif
 extern EvaluationCounts g_evaluationCounts;
 #define QV_COUNT(field, n) (g_evaluationCounts.field += (n))
 #else
