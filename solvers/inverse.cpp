@@ -59,18 +59,35 @@ double calcTofPH(double P, double H) {
     return mid;
 }
 
-double calcTofPS(double P, double S) {
-    ensureModel();
+namespace {
+
+// The saturation pair with the entropies of its two states.
+struct SaturationEntropies {
+    SaturationPair pair;
+    double sf;
+    double sg;
+};
+
+SaturationEntropies saturationEntropiesAt(double P) {
+    SaturationEntropies e;
+    e.pair = saturationPairAt(P);
+    e.sf = calcSofTV(e.pair.Ts, e.pair.vf);
+    e.sg = calcSofTV(e.pair.Ts, e.pair.vg);
+    return e;
+}
+
+// calcTofPS, given the saturation pair and its entropies at P when the
+// caller has formed them already (null otherwise): they are functions of P
+// alone, so those formed by calcHofPS serve here unchanged.
+double temperatureOfPS(double P, double S, const SaturationEntropies* known) {
     const ModelState& m = g_modelState;
     if (P > m.Pmax) return m.Tmin;
     if (S < m.Smin) return m.Tmin;
     if (P < m.Pmin) return m.Tmax;
     if (S > m.Smax) return m.Tmax;
     if (P < g_fluidData.Pc) {
-        const SaturationPair s = saturationPairAt(P);
-        double sf = calcSofTV(s.Ts, s.vf);
-        double sg = calcSofTV(s.Ts, s.vg);
-        if (sf <= S && S <= sg) return s.Ts;
+        const SaturationEntropies e = known ? *known : saturationEntropiesAt(P);
+        if (e.sf <= S && S <= e.sg) return e.pair.Ts;
     }
     double lo = m.Tmin;
     double hi = m.Tmax;
@@ -86,18 +103,28 @@ double calcTofPS(double P, double S) {
     return mid;
 }
 
+}  // namespace
+
+double calcTofPS(double P, double S) {
+    ensureModel();
+    return temperatureOfPS(P, S, nullptr);
+}
+
 double calcHofPS(double P, double S) {
     ensureModel();
     if (P < g_fluidData.Pc) {
-        const SaturationPair s = saturationPairAt(P);
-        double sf = calcSofTV(s.Ts, s.vf);
-        double sg = calcSofTV(s.Ts, s.vg);
+        // Formed once: the temperature search below reuses it.
+        const SaturationEntropies e = saturationEntropiesAt(P);
+        const SaturationPair& s = e.pair;
+        const double sf = e.sf;
+        const double sg = e.sg;
         if (S >= sf && S <= sg) {
             // Lever rule with the vapour quality (S - sf) / (sg - sf).
             double hf = calcHofTV(s.Ts, s.vf);
             double hg = calcHofTV(s.Ts, s.vg);
             return (hg - hf) * ((S - sf) / (sg - sf)) + hf;
         }
+        return calcHofTP(temperatureOfPS(P, S, &e), P);
     }
-    return calcHofTP(calcTofPS(P, S), P);
+    return calcHofTP(temperatureOfPS(P, S, nullptr), P);
 }
