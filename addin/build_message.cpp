@@ -19,17 +19,24 @@ XLOPER g_removeAlertType = {};
 unsigned char* formatBuildMessage(char* buffer, int bufferSize, const char* event,
                                   const char* date, const char* time) {
     // The leading space keeps the place of the length byte.
-    int length = std::snprintf(buffer, static_cast<std::size_t>(bufferSize), " %s %s\nbuilt on %s at %s",
-                               reinterpret_cast<const char*>(g_addinName + 1), event, date, time);
-    if (length < 1) {
-        length = 1;
-    } else if (length > bufferSize - 1) {
-        length = bufferSize - 1;
+    int written = std::snprintf(buffer, bufferSize > 0 ? static_cast<std::size_t>(bufferSize) : 0,
+                                " %s %s\nbuilt on %s at %s",
+                                reinterpret_cast<const char*>(g_addinName + 1), event, date, time);
+    // Characters after the length byte: what was written, or what of it
+    // the buffer kept, within what one length byte can count.
+    int length = written - 1;
+    if (length > bufferSize - 2) {
+        length = bufferSize - 2;
     }
-    if (length - 1 > kMaxCountedLength) {
-        length = kMaxCountedLength + 1;
+    if (length > kMaxCountedLength) {
+        length = kMaxCountedLength;
     }
-    buffer[0] = static_cast<char>(length - 1);
+    if (length < 0) {
+        length = 0;
+    }
+    if (bufferSize > 0) {
+        buffer[0] = static_cast<char>(length);
+    }
     return reinterpret_cast<unsigned char*>(buffer);
 }
 

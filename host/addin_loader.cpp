@@ -144,7 +144,6 @@ void closeAddin(LoadedAddin& addin) {
     if (close != nullptr) {
         close();
     }
-    closeDynamicLibrary(addin.library);
     addin.library = nullptr;
 }
 

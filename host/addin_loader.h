@@ -35,7 +35,9 @@ struct LoadedAddin {
 // in error, when the library cannot be loaded or has no xlAutoOpen.
 bool openAddin(const std::string& path, LoadedAddin& addin, std::string& error);
 
-// Runs xlAutoClose and unloads the library.
+// Runs xlAutoClose. The library itself stays loaded until the process
+// ends: the add-in keeps what its open built for as long as it is loaded,
+// and unloading it would strand that memory.
 void closeAddin(LoadedAddin& addin);
 
 // The registered function of that name, compared without regard to case

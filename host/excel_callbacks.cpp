@@ -68,7 +68,8 @@ int recordAlert(XLOPER* result, int count, XLOPER** opers) {
     if (count >= 2 && opers[1] != nullptr) {
         if (opers[1]->xltype == xltypeInt) {
             type = opers[1]->val.w;
-        } else if (opers[1]->xltype == xltypeNum) {
+        } else if (opers[1]->xltype == xltypeNum && opers[1]->val.num >= -32768 &&
+                   opers[1]->val.num <= 32767) {
             type = static_cast<int>(opers[1]->val.num);
         } else if (opers[1]->xltype != xltypeMissing) {
             return xlretInvXloper;

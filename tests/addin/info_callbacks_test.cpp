@@ -37,6 +37,10 @@ TEST_F(InfoCallbacksTest, BuildMessageIsCutToItsBuffer) {
     for (std::size_t i = 32; i < sizeof buffer; ++i) {
         EXPECT_EQ(buffer[i], '#') << "byte " << i << " past the buffer was written";
     }
+    // A buffer with room for the length byte alone holds an empty text.
+    buffer[1] = '#';
+    EXPECT_EQ(formatBuildMessage(buffer, 1, "Loaded!", "Mar 26 2022", "10:10:10")[0], 0);
+    EXPECT_EQ(buffer[1], '#');
 }
 
 TEST_F(InfoCallbacksTest, AddAndRemoveAlertTheirBuild) {
