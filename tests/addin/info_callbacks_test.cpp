@@ -5,6 +5,7 @@
 
 #include "addin/callbacks.h"
 #include "host/excel_state.h"
+#include "tests/host/xloper_records.h"
 
 namespace {
 
@@ -61,25 +62,9 @@ TEST_F(InfoCallbacksTest, AddAndRemoveAlertTheirBuild) {
     EXPECT_EQ(qvExcelAlertType(1), 2);
 }
 
-XLOPER numberRecord(double x) {
-    XLOPER record = {};
-    record.val.num = x;
-    record.xltype = xltypeNum;
-    return record;
-}
-
 TEST_F(InfoCallbacksTest, ManagerInfoNamesTheAddinOnlyForItemOne) {
     unsigned char one[] = "\x01" "1";
     unsigned char word[] = "\x04name";
-    XLOPER textOne = {};
-    textOne.val.str = one;
-    textOne.xltype = xltypeStr;
-    XLOPER textWord = {};
-    textWord.val.str = word;
-    textWord.xltype = xltypeStr;
-    XLOPER integerOne = {};
-    integerOne.val.w = 1;
-    integerOne.xltype = xltypeInt;
     struct Case {
         const char* what;
         XLOPER item;
@@ -87,11 +72,11 @@ TEST_F(InfoCallbacksTest, ManagerInfoNamesTheAddinOnlyForItemOne) {
     };
     const Case cases[] = {
         {"number 1", numberRecord(1), true},
-        {"integer 1", integerOne, true},
-        {"text 1", textOne, true},
+        {"integer 1", integerRecord(1), true},
+        {"text 1", stringRecord(one), true},
         {"number 2", numberRecord(2), false},
         {"number 0", numberRecord(0), false},
-        {"text that is no number", textWord, false},
+        {"text that is no number", stringRecord(word), false},
     };
     for (Case c : cases) {
         SCOPED_TRACE(c.what);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "host/excel_state.h"
+#include "tests/host/xloper_records.h"
 #include "worksheet/xloper.h"
 
 namespace {
@@ -27,10 +28,7 @@ RegisterCall registerCallOf(const std::vector<std::string>& values) {
         call.texts.push_back(counted);
     }
     for (auto& text : call.texts) {
-        XLOPER record = {};
-        record.val.str = text.data();
-        record.xltype = xltypeStr;
-        call.records.push_back(record);
+        call.records.push_back(stringRecord(text.data()));
     }
     for (XLOPER& record : call.records) {
         call.slots.push_back(&record);
@@ -154,9 +152,7 @@ TEST_F(ExcelStandInTest, NamesAreCountedStringsOwnedUntilFreed) {
     // handed out, is a fault of the caller.
     EXPECT_NE(Excel4(xlFree, nullptr, 1, &first), xlretSuccess);
     unsigned char own[] = "\x03own";
-    XLOPER foreign = {};
-    foreign.val.str = own;
-    foreign.xltype = xltypeStr;
+    XLOPER foreign = stringRecord(own);
     EXPECT_NE(Excel4(xlFree, nullptr, 1, &foreign), xlretSuccess);
     EXPECT_EQ(qvExcelForeignFrees(), 2);
     EXPECT_EQ(Excel4(xlFree, nullptr, 1, &second), xlretSuccess);
@@ -165,16 +161,11 @@ TEST_F(ExcelStandInTest, NamesAreCountedStringsOwnedUntilFreed) {
 
 TEST_F(ExcelStandInTest, AlertsAreRecordedWithTheirType) {
     unsigned char text[] = "\x05hello";
-    XLOPER message = {};
-    message.val.str = text;
-    message.xltype = xltypeStr;
-    XLOPER type = {};
-    type.val.w = 3;
-    type.xltype = xltypeInt;
+    XLOPER message = stringRecord(text);
+    XLOPER type = integerRecord(3);
     EXPECT_EQ(Excel4(xlcAlert, nullptr, 2, &message, &type), xlretSuccess);
     EXPECT_EQ(Excel4(xlcAlert, nullptr, 1, &message), xlretSuccess);
-    XLOPER number = {};
-    number.xltype = xltypeNum;
+    XLOPER number = numberRecord(2);
     EXPECT_EQ(Excel4(xlcAlert, nullptr, 1, &number), xlretInvXloper);
     ASSERT_EQ(qvExcelAlertCount(), 2);
     EXPECT_STREQ(qvExcelAlertText(0), "hello");
@@ -193,32 +184,25 @@ TEST_F(ExcelStandInTest, CoerceGivesIntegersFromNumbersAndNumericText) {
         bool converts;
         int16_t integer;
     };
-    auto number = [](double x) { XLOPER r = {}; r.val.num = x; r.xltype = xltypeNum; return r; };
-    auto text = [](unsigned char* s) { XLOPER r = {}; r.val.str = s; r.xltype = xltypeStr; return r; };
-    XLOPER integer = {};
-    integer.val.w = -7;
-    integer.xltype = xltypeInt;
     XLOPER logical = {};
     logical.val.xbool = 1;
     logical.xltype = xltypeBool;
     XLOPER nil = {};
     nil.xltype = xltypeNil;
     const Case cases[] = {
-        {"1", number(1), true, 1},
-        {"2.7 toward zero", number(2.7), true, 2},
-        {"-1.5 toward zero", number(-1.5), true, -1},
-        {"integer", integer, true, -7},
+        {"1", numberRecord(1), true, 1},
+        {"2.7 toward zero", numberRecord(2.7), true, 2},
+        {"-1.5 toward zero", numberRecord(-1.5), true, -1},
+        {"integer", integerRecord(-7), true, -7},
         {"TRUE", logical, true, 1},
-        {"numeric text", text(twelve), true, 12},
-        {"other text", text(word), false, 0},
-        {"empty text", text(empty), false, 0},
-        {"too large", number(40000), false, 0},
-        {"nan", number(std::numeric_limits<double>::quiet_NaN()), false, 0},
+        {"numeric text", stringRecord(twelve), true, 12},
+        {"other text", stringRecord(word), false, 0},
+        {"empty text", stringRecord(empty), false, 0},
+        {"too large", numberRecord(40000), false, 0},
+        {"nan", numberRecord(std::numeric_limits<double>::quiet_NaN()), false, 0},
         {"nil", nil, false, 0},
     };
-    XLOPER target = {};
-    target.val.w = static_cast<int16_t>(xltypeInt);
-    target.xltype = xltypeInt;
+    XLOPER target = integerRecord(static_cast<int16_t>(xltypeInt));
     for (Case c : cases) {
         SCOPED_TRACE(c.what);
         XLOPER result = {};
@@ -234,12 +218,8 @@ TEST_F(ExcelStandInTest, CoerceGivesIntegersFromNumbersAndNumericText) {
 }
 
 TEST_F(ExcelStandInTest, CoerceFaultsCanBeInjected) {
-    XLOPER one = {};
-    one.val.num = 1;
-    one.xltype = xltypeNum;
-    XLOPER target = {};
-    target.val.w = static_cast<int16_t>(xltypeInt);
-    target.xltype = xltypeInt;
+    XLOPER one = numberRecord(1);
+    XLOPER target = integerRecord(static_cast<int16_t>(xltypeInt));
     XLOPER result = {};
     qvExcelSetCoerceMode(qvCoerceFails);
     EXPECT_NE(Excel4(xlCoerce, &result, 2, &one, &target), xlretSuccess);

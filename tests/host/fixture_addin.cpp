@@ -6,6 +6,7 @@
 #include <cstring>
 #include <vector>
 
+#include "tests/host/xloper_records.h"
 #include "worksheet/platform.h"
 #include "worksheet/xloper.h"
 
@@ -29,8 +30,7 @@ void registerFunction(XLOPER* module, const char* procedure, const char* type,
     std::vector<XLOPER> records(counted.size());
     std::vector<XLOPER*> slots = {module};
     for (std::size_t i = 0; i < counted.size(); ++i) {
-        records[i].val.str = counted[i].data();
-        records[i].xltype = xltypeStr;
+        records[i] = stringRecord(counted[i].data());
         slots.push_back(&records[i]);
     }
     XLOPER result = {};
@@ -68,12 +68,8 @@ QV_EXPORT int QV_STDCALL xlAutoOpen(void) {
     registerFunction(&module, "Failing", "RBJ", "Failing", "x,units", 2);
     Excel4(xlFree, nullptr, 1, &module);
     unsigned char text[] = "\x14" "Fixture open\nfailed!";
-    XLOPER message = {};
-    message.val.str = text;
-    message.xltype = xltypeStr;
-    XLOPER type = {};
-    type.val.w = 2;
-    type.xltype = xltypeInt;
+    XLOPER message = stringRecord(text);
+    XLOPER type = integerRecord(2);
     Excel4(xlcAlert, nullptr, 2, &message, &type);
     return 0;
 }
