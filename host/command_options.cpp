@@ -9,7 +9,8 @@ bool readCommandOptions(const std::vector<std::string>& args, const std::vector<
                         CommandOptions& options, std::string& error) {
     options = CommandOptions{};
     for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& word = args[i];
+        // "-o FILE" is the usual short form of "--output FILE".
+        const std::string word = args[i] == "-o" ? "--output" : args[i];
         if (word.size() < 3 || word.compare(0, 2, "--") != 0) {
             options.positional.push_back(word);
             continue;

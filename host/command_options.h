@@ -13,7 +13,8 @@ struct CommandOptions {
     std::vector<std::string> positional;        // words that are not options
 };
 
-// Splits `args` into options and positional words. Fails with a reason on an
+// Splits `args` into options and positional words; "-o" stands for
+// "--output". Fails with a reason on an
 // option not in `known`, an option given twice or an option without value.
 bool readCommandOptions(const std::vector<std::string>& args, const std::vector<std::string>& known,
                         CommandOptions& options, std::string& error);

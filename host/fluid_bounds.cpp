@@ -8,7 +8,8 @@ constexpr double kHuge = 1e300;
 
 // The boundary between a value `inside` (where `outside(x)` is false) and a
 // value on the far side of it, found first by widening the step away from
-// `inside` until `outside` holds, then by bisection down to adjacent doubles.
+// `inside` until `outside` holds, then by bisection to a billionth of
+// `inside`: enough for axis limits and range checks, at some 30 to 50 calls.
 template <typename Outside>
 double boundaryFrom(double inside, double direction, Outside outside) {
     double step = std::fabs(inside) + 1.0;
@@ -18,7 +19,8 @@ double boundaryFrom(double inside, double direction, Outside outside) {
         far = inside + direction * step;
     }
     double in = inside;
-    for (int halve = 0; halve < 2200; ++halve) {
+    const double resolution = std::fabs(inside) * 1e-9;
+    while (std::fabs(far - in) > resolution) {
         double mid = in + (far - in) / 2;
         if (mid == in || mid == far) break;
         if (outside(mid))
@@ -31,7 +33,7 @@ double boundaryFrom(double inside, double direction, Outside outside) {
 
 }  // namespace
 
-FluidBounds fluidBoundsOf(const CellEvaluator& evaluate, int32_t units) {
+FluidBounds saturationAndTemperatureBoundsOf(const CellEvaluator& evaluate, int32_t units) {
     FluidBounds b{};
     b.Tt = evalCell(evaluate, "Tsat", {-kHuge}, units);
     b.Tc = evalCell(evaluate, "Tsat", {kHuge}, units);
@@ -39,7 +41,16 @@ FluidBounds fluidBoundsOf(const CellEvaluator& evaluate, int32_t units) {
     b.Pc = evalCell(evaluate, "Psat", {kHuge}, units);
     b.Tmin = evalCell(evaluate, "TofPH", {b.Pc, -kHuge}, units);
     b.Tmax = evalCell(evaluate, "TofPH", {b.Pc, kHuge}, units);
+    return b;
+}
 
+bool pressureInsideModel(const CellEvaluator& evaluate, double P, const FluidBounds& b, int32_t units) {
+    const double T = evalCell(evaluate, "TofPH", {P, evalCell(evaluate, "Hf", {b.Tc}, units)}, units);
+    return T != b.Tmin && T != b.Tmax;
+}
+
+FluidBounds fluidBoundsOf(const CellEvaluator& evaluate, int32_t units) {
+    FluidBounds b = saturationAndTemperatureBoundsOf(evaluate, units);
     const double Hc = evalCell(evaluate, "Hf", {b.Tc}, units);
     const double Sc = evalCell(evaluate, "Sf", {b.Tc}, units);
     auto TofPH = [&](double P, double H) { return evalCell(evaluate, "TofPH", {P, H}, units); };

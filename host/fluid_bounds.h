@@ -18,4 +18,14 @@ struct FluidBounds {
     double Smin, Smax;  // entropy bounds
 };
 
+// All the bounds; the pressure, enthalpy and entropy bounds by bisection
+// (a few hundred calls).
 FluidBounds fluidBoundsOf(const CellEvaluator& evaluate, int32_t units);
+
+// Only Tt, Tc, Pt, Pc, Tmin and Tmax, in six calls; the other fields are 0.
+FluidBounds saturationAndTemperatureBoundsOf(const CellEvaluator& evaluate, int32_t units);
+
+// Whether the pressure lies within the model's bounds, by the answer of the
+// inverse temperature function at that pressure (two calls). `b` needs only
+// the fields that saturationAndTemperatureBoundsOf fills.
+bool pressureInsideModel(const CellEvaluator& evaluate, double P, const FluidBounds& b, int32_t units);

@@ -88,11 +88,12 @@ bool saturationTableByPressure(const CellEvaluator& evaluate, const std::vector<
 
 bool isobarTable(const CellEvaluator& evaluate, double P, const std::vector<double>& temperatures,
                  int32_t units, PropertyTable& table, std::string& error) {
-    const FluidBounds b = fluidBoundsOf(evaluate, units);
-    if (!std::isfinite(P) || !insideSpan(P, b.Pmin, b.Pmax)) {
+    const FluidBounds b = saturationAndTemperatureBoundsOf(evaluate, units);
+    if (!std::isfinite(P) || !pressureInsideModel(evaluate, P, b, units)) {
+        const FluidBounds all = fluidBoundsOf(evaluate, units);
         error = "pressure " + valueWithUnit(P, Quantity::Pressure, units) + " is outside the model's range, " +
-                valueWithUnit(b.Pmin, Quantity::Pressure, units) + " to " +
-                valueWithUnit(b.Pmax, Quantity::Pressure, units);
+                valueWithUnit(all.Pmin, Quantity::Pressure, units) + " to " +
+                valueWithUnit(all.Pmax, Quantity::Pressure, units);
         return false;
     }
     for (double T : temperatures) {

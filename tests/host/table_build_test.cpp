@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "host/fluid_bounds.h"
 #include "tests/host/fake_fluid.h"
 
@@ -15,13 +17,18 @@ TEST(FluidBounds, FoundThroughTheClampsOfTheFunctions) {
     EXPECT_EQ(b.Pc, fake::Pc);
     EXPECT_EQ(b.Tmin, fake::Tmin);
     EXPECT_EQ(b.Tmax, fake::Tmax);
-    // The bisections end on the last double inside each bound.
-    EXPECT_DOUBLE_EQ(b.Pmax, fake::Pmax);
-    EXPECT_DOUBLE_EQ(b.Pmin, fake::Pmin);
-    EXPECT_DOUBLE_EQ(b.Hmax, fake::Hmax);
-    EXPECT_DOUBLE_EQ(b.Smax, fake::Smax);
-    EXPECT_EQ(b.Hmin, fake::Hmin);
-    EXPECT_EQ(b.Smin, fake::Smin);
+    // The bisections end inside each bound, within a billionth of the
+    // value they started from: Pc, Pt, Hf(Tc) = 200 or Sf(Tc) = 0.4.
+    auto expectJustInside = [](double found, double bound, double start, double direction) {
+        EXPECT_LE((found - bound) * direction, 0.0) << bound;
+        EXPECT_LE(std::fabs(found - bound), start * 1e-9) << bound;
+    };
+    expectJustInside(b.Pmax, fake::Pmax, fake::Pc, +1);
+    expectJustInside(b.Pmin, fake::Pmin, fake::Pt, -1);
+    expectJustInside(b.Hmax, fake::Hmax, 200, +1);
+    expectJustInside(b.Hmin, fake::Hmin, 200, -1);
+    expectJustInside(b.Smax, fake::Smax, 0.4, +1);
+    expectJustInside(b.Smin, fake::Smin, 0.4, -1);
 }
 
 TEST(SaturationTable, RowsByTemperatureAndByPressure) {
