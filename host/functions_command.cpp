@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "host/addin_session.h"
+#include "host/function_reference.h"
 #include "host/subcommands.h"
 
 namespace {
@@ -30,6 +31,12 @@ int runFunctions(std::vector<std::string> args, CommandStreams& io) {
         io.err << "quorvex functions: " << error << '\n';
         return 2;
     }
+    // --format md: the Markdown reference (function_reference.h).
+    bool markdown = false;
+    if (!takeFunctionsFormatOption(args, markdown, error)) {
+        io.err << "quorvex functions: " << error << '\n';
+        return 2;
+    }
     if (!args.empty()) {
         io.err << "quorvex functions: unexpected argument " << args.front() << '\n';
         return 2;
@@ -38,6 +45,15 @@ int runFunctions(std::vector<std::string> args, CommandStreams& io) {
     bool troubled = false;
     if (!openAddinReporting(path, addin, io.err, troubled)) {
         return 1;
+    }
+    if (markdown) {
+        bool written = writeFunctionReference(addin, io.out, error);
+        if (!written) {
+            io.err << "quorvex functions: " << error << '\n';
+        }
+        io.out.flush();
+        closeAddin(addin);
+        return troubled || !written ? 1 : 0;
     }
     for (std::size_t i = 0; i < addin.functions.size(); ++i) {
         if (i > 0) {
