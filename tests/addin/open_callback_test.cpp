@@ -57,6 +57,8 @@ protected:
 
 TEST_F(OpenCallbackTest, RegistersTheNineteenFunctionsInTableOrder) {
     EXPECT_EQ(xlAutoOpen(), 1);
+    ASSERT_NE(g_registrationStrings, nullptr);
+    EXPECT_EQ(slotCountOf(g_registrationStrings), 145);
     EXPECT_EQ(registeredNames(), kShippedNames);
     EXPECT_EQ(qvExcelRegisterCalls(), 19);
     EXPECT_EQ(qvExcelNamesHandedOut(), 1);
