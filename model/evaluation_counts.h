@@ -22,6 +22,8 @@ struct EvaluationCounts {
     uint64_t plainVectors;          // residual vectors the plain evaluation of
                                     // every request above and of every state
                                     // function call would compute
+    uint64_t pressuresByBounds;     // pressure comparisons settled by the
+    uint64_t slopesByBounds;        // certified bounds, without vectors
 };
 
 #ifdef QUORVEX_COUNT_EVALUATIONS

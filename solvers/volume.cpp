@@ -7,57 +7,152 @@
 #include "model/fluid_data.h"
 #include "model/model_state.h"
 #include "model/state_terms.h"
+#include "solvers/pressure_bounds.h"
 #include "solvers/saturation.h"
 
 namespace {
 
 // The isotherm of one solve: the values of the term vectors that depend on
-// the temperature alone, formed once for all trial volumes.
+// the temperature alone, and the coefficients of the certified bounds,
+// formed once for all trial volumes.
 struct Isotherm {
     double T;
     TemperatureTerms tt;
+#ifndef QUORVEX_EXACT_STEPS
+    IsothermBounds bounds;
+#endif
 };
 
 void isothermAt(double T, Isotherm& iso) {
     iso.T = T;
     temperatureTermsOf((T + 459.67) / g_modelState.TcR, iso.tt);
+#ifndef QUORVEX_EXACT_STEPS
+    isothermBoundsAt(T, iso.tt, iso.bounds);
+#endif
 }
 
-// One trial volume: its vectors t and t' and the compressibility Z, formed
-// once and shared by the pressure and the slope at that volume. Z is the
-// value of calcZofTV(T, v), built from the same vectors.
-struct TrialVolume {
+// One trial volume of a search or of the bisection, and the comparisons
+// the solver makes there. Each is settled by the certified bounds where
+// they settle it (pressure_bounds.h); otherwise the vectors t and t' and
+// Z = calcZofTV(T, v) are formed, once for the pressure and the slope at
+// that volume, and the comparison is made on the exact value.
+struct Trial {
+    const Isotherm* iso;
     double v;
+    bool exact;  // t, t' and Z formed
     DensityTerms d;
     double t[kResidualTerms];
     double tD[kResidualTerms];
     double Z;
+#ifndef QUORVEX_EXACT_STEPS
+    VolumeBounds bounds;
+#endif
 };
 
-void trialVolumeAt(const Isotherm& iso, double v, TrialVolume& tv) {
-    tv.v = v;
-    densityTermsOf(iso.tt, g_fluidData.vc / v, tv.d);
-    residualTermsOf(iso.tt, tv.d, tv.t);
-    residualTermsDDeltaOf(iso.tt, tv.d, tv.tD);
-    tv.Z = compressibilityOfTerms(tv.d.delta, tv.t, tv.tD);
+void trialAt(const Isotherm& iso, double v, bool withSlope, Trial& tr) {
+    tr.iso = &iso;
+    tr.v = v;
+    tr.exact = false;
+#ifndef QUORVEX_EXACT_STEPS
+    volumeBoundsAt(iso.bounds, v, withSlope, tr.bounds);
+#else
+    (void)withSlope;
+#endif
+}
+
+void formExactly(Trial& tr) {
+    if (tr.exact) return;
+    const Isotherm& iso = *tr.iso;
+    densityTermsOf(iso.tt, g_fluidData.vc / tr.v, tr.d);
+    residualTermsOf(iso.tt, tr.d, tr.t);
+    residualTermsDDeltaOf(iso.tt, tr.d, tr.tD);
+    tr.Z = compressibilityOfTerms(tr.d.delta, tr.t, tr.tD);
+    tr.exact = true;
 }
 
 // Model pressure, psia: Z R (T + 459.67) / v / 144.
-double pressureOf(const Isotherm& iso, const TrialVolume& tv) {
-    QV_COUNT(pressures, 1);
-    QV_COUNT(plainVectors, 2);
-    return tv.Z * g_modelState.R * (iso.T + 459.67) / tv.v / 144;
+double exactPressure(Trial& tr) {
+    formExactly(tr);
+    return tr.Z * g_modelState.R * (tr.iso->T + 459.67) / tr.v / 144;
 }
 
-// Pressure slope (dP/dv), the value of calcDPDVofTV(T, v); only its sign is
-// used. Adds the vector t'' to the trial volume's t and t'.
-double slopeOf(const Isotherm& iso, const TrialVolume& tv) {
+// Pressure slope (dP/dv), the value of calcDPDVofTV(T, v), from t, t', Z
+// and the vector t''.
+double exactSlope(Trial& tr) {
+    formExactly(tr);
+    const Isotherm& iso = *tr.iso;
+    double tDD[kResidualTerms];
+    residualTermsDDelta2Of(iso.tt, tr.d, tDD);
+    double sum = slopeSumOfTerms(tr.d.delta, tr.t, tr.tD, tDD);
+    return (sum + tr.Z) * iso.tt.Tr * g_modelState.TcR / tr.v / tr.v * g_modelState.R / (-144.0);
+}
+
+#ifndef QUORVEX_EXACT_STEPS
+bool settled(Decided d, bool& answer) {
+    if (d == Decided::unknown) return false;
+    answer = d == Decided::yes;
+    return true;
+}
+#endif
+
+// target > P(T, v)
+bool targetAbovePressureAt(Trial& tr, double target) {
+    QV_COUNT(pressures, 1);
+    QV_COUNT(plainVectors, 2);
+    bool answer;
+#ifndef QUORVEX_EXACT_STEPS
+    if (settled(targetAbovePressure(tr.bounds, target), answer)) {
+        QV_COUNT(pressuresByBounds, 1);
+        return answer;
+    }
+#endif
+    answer = target > exactPressure(tr);
+    return answer;
+}
+
+// P(T, v) > target
+bool pressureAboveTargetAt(Trial& tr, double target) {
+    QV_COUNT(pressures, 1);
+    QV_COUNT(plainVectors, 2);
+    bool answer;
+#ifndef QUORVEX_EXACT_STEPS
+    if (settled(pressureAboveTarget(tr.bounds, target), answer)) {
+        QV_COUNT(pressuresByBounds, 1);
+        return answer;
+    }
+#endif
+    answer = exactPressure(tr) > target;
+    return answer;
+}
+
+// dP/dv > 0
+bool slopePositiveAt(Trial& tr) {
     QV_COUNT(slopes, 1);
     QV_COUNT(plainVectors, 3);
-    double tDD[kResidualTerms];
-    residualTermsDDelta2Of(iso.tt, tv.d, tDD);
-    double sum = slopeSumOfTerms(tv.d.delta, tv.t, tv.tD, tDD);
-    return (sum + tv.Z) * iso.tt.Tr * g_modelState.TcR / tv.v / tv.v * g_modelState.R / (-144.0);
+    bool answer;
+#ifndef QUORVEX_EXACT_STEPS
+    if (settled(tr.bounds.slopePositive, answer)) {
+        QV_COUNT(slopesByBounds, 1);
+        return answer;
+    }
+#endif
+    answer = exactSlope(tr) > 0;
+    return answer;
+}
+
+// dP/dv < 0
+bool slopeNegativeAt(Trial& tr) {
+    QV_COUNT(slopes, 1);
+    QV_COUNT(plainVectors, 3);
+    bool answer;
+#ifndef QUORVEX_EXACT_STEPS
+    if (settled(tr.bounds.slopeNegative, answer)) {
+        QV_COUNT(slopesByBounds, 1);
+        return answer;
+    }
+#endif
+    answer = exactSlope(tr) < 0;
+    return answer;
 }
 
 // One row of the branch table: where the search starts, what it aims at
@@ -109,16 +204,16 @@ double solveV(double T, double P, int mode) {
     const Branch b = chooseBranch(T, P, mode);
     Isotherm iso;
     isothermAt(T, iso);
-    TrialVolume tv;
+    Trial tr;
 
     // Widen the bracket downwards until the model pressure reaches the
     // target; vLo may end one step below its limit.
     double vLo = b.vStart;
     if (vLo > b.lowerLimit) {
         for (;;) {
-            trialVolumeAt(iso, vLo, tv);
-            if (!(b.target > pressureOf(iso, tv))) break;
-            if (b.lowerStopsOnSlope && !(slopeOf(iso, tv) < 0)) break;
+            trialAt(iso, vLo, b.lowerStopsOnSlope, tr);
+            if (!targetAbovePressureAt(tr, b.target)) break;
+            if (b.lowerStopsOnSlope && !slopeNegativeAt(tr)) break;
             vLo = vLo * b.lowerMultiplier;
             if (!(vLo > b.lowerLimit)) break;
         }
@@ -128,8 +223,8 @@ double solveV(double T, double P, int mode) {
     double vHi = b.vStart;
     if (b.upperLimit > vHi) {
         for (;;) {
-            trialVolumeAt(iso, vHi, tv);
-            if (!(pressureOf(iso, tv) > b.target)) break;
+            trialAt(iso, vHi, false, tr);
+            if (!pressureAboveTargetAt(tr, b.target)) break;
             vHi = vHi / 0.99;
             if (!(b.upperLimit > vHi)) break;
         }
@@ -140,10 +235,10 @@ double solveV(double T, double P, int mode) {
     double v = vLo;
     for (int step = 0; step < 32; ++step) {
         v = std::sqrt(vHi * vLo);
-        trialVolumeAt(iso, v, tv);
-        if (slopeOf(iso, tv) > 0)
+        trialAt(iso, v, true, tr);
+        if (slopePositiveAt(tr))
             vHi = v;
-        else if (pressureOf(iso, tv) > b.target)
+        else if (pressureAboveTargetAt(tr, b.target))
             vLo = v;
         else
             vHi = v;

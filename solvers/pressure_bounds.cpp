@@ -1,0 +1,228 @@
+// Certified bounds on Z and on s + Z along an isotherm.
+//
+// Derivation
+// ----------
+// Assumptions: IEEE double arithmetic with round-to-nearest, no fused
+// multiply-add (-ffp-contract=off), u = 2^-53 the unit roundoff; the C
+// library's exp returns exp(x) within 1 ulp (glibc documents less than that
+// for x86_64; we allow 8 ulp below).
+//
+// 1. Inputs shared by both evaluations. The exact evaluation (state_terms,
+//    compressibilityOfTerms, slopeSumOfTerms) and the cheap one here start
+//    from the same doubles: Tr, sqrt(Tr) as rounded, delta = vc / v, and
+//    E = exp(-(gamma delta) delta) as the library returns it (or, below, an
+//    approximation of that very number), and the same constants c_i, a, gamma.
+//    Let Z* (resp. S*) be the value of the exact evaluation's expression
+//    computed in real arithmetic from those doubles.
+//
+// 2. Rounding of an expression tree. If an expression of +, -, *, / (every
+//    divisor an input: Tr, v, an integer) is evaluated in floating point and
+//    every path from an input to the result passes through at most k
+//    operations, then, expanding the products, the computed value is
+//    sum over monomials of m_j (1 + theta_j) with |theta_j| <= gamma_k =
+//    k u / (1 - k u); so |computed - exact| <= gamma_k M, where M = sum |m_j| is
+//    the expression with every input and constant replaced by its absolute
+//    value and every subtraction by an addition. (No underflow or overflow:
+//    see 5.)
+//
+// 3. Depths. In the exact evaluation of Z the deepest path is 51 operations
+//    (delta^10: 9 products, then 2 gamma delta^10, the difference, a *, four
+//    additions of a series sum, E / Tr^4 times it, the three operations of
+//    w_i = (delta t'_i + t_i) delta, c_i w_i, 28 additions of the dot product
+//    and the final + 1); in s + Z it is 56 (t''_i adds the products of
+//    powExpDDelta2, u_i its five operations, and the last addition of s and
+//    Z). The cheap forms below are at most 46 deep (coefficients: at most 4
+//    divisions by Tr, 3 products and 15 additions; Horner in delta and in
+//    delta^2: 2 operations per coefficient plus the rounding of delta^2 at
+//    each step; E times the second polynomial and two additions). Every path
+//    is below k = 64.
+//
+// 4. One M for both. Multiplying out, Z - 1 and s + Z - 1 are sums of
+//    monomials c_i * (Tr factor) * (integer or gamma factor) * delta^j (times E
+//    for i >= 19). The exact evaluation's M and the cheap form's M are both
+//    at most the sum of the absolute values of all those contributions (the
+//    cheap form groups them by power of delta and sums them signed, which
+//    leaves their absolute sum as its M). So
+//        |Z_exact - Z_cheap| <= 2 gamma_64 Mabs,   2 gamma_64 < 1.43e-14,
+//    with Mabs = 1 + sum Babs[j] delta^j + E sum Habs[m] delta^(2m), computed
+//    here in floating point from positive terms only, so that it is low by
+//    at most a relative gamma_64 itself; the bound used is 2e-14 Mabs.
+//
+// 5. Range. The bounds are used only for 0.25 <= Tr <= 4 and
+//    1e-12 <= delta <= 4. There every intermediate of both evaluations is a
+//    normal number: powers of delta down to 1e-132 times coefficients of
+//    magnitude above 1e-12, E >= exp(-3.2), Tr^-5 <= 1024, nothing near
+//    overflow. Outside that range the solver evaluates exactly.
+//
+// 6. E without exp. For x = -(gamma delta) delta in [-2^-10, 0] the cheap
+//    form replaces E by e4 = 1 + x + x^2/2 + x^3/6 + x^4/24 (Horner). Taylor's
+//    remainder is below |x|^5/120 < 1e-17, the Horner roundings below 1e-15,
+//    and the library's exp is within 8 ulp (< 1e-15) of exp(x): so
+//    |E - e4| <= 2e-15, which moves Z by at most 2e-15 times the absolute
+//    polynomial multiplying E; that is added to the bound.
+//
+// 7. From Z to P. P = ((Z R) (T + 459.67) / v) / 144 with R, T + 459.67, v
+//    positive: each rounded operation is non-decreasing in its first
+//    operand, so Zlo <= Z <= Zhi gives Pf(Zlo) <= P <= Pf(Zhi), computed by
+//    the same chain. Zlo and Zhi are the rounded Zc -/+ bound moved one ulp
+//    outwards, so they enclose the real interval.
+//
+// 8. The slope. calcDPDVofTV = (s + Z) Tr TcR / v / v R / (-144): with Tr,
+//    TcR, v, R positive its sign is the opposite of that of the rounded
+//    s + Z, as long as no product underflows to zero. The sign is taken as
+//    known only when |S_cheap| exceeds the bound by more than 1e-250; then
+//    the magnitude of the result stays above 1e-270 in the range of 5.
+#include "solvers/pressure_bounds.h"
+
+#include <cmath>
+
+#include "model/fluid_data.h"
+#include "model/model_state.h"
+
+namespace {
+
+constexpr double kRelativeBound = 2e-14;  // >= 2 gamma_64 with margin, see 4
+constexpr double kExpBound = 2e-15;       // |E - e4|, see 6
+constexpr double kSignMargin = 1e-250;    // see 8
+constexpr double kTaylorLimit = 0.0009765625;  // 2^-10
+
+// Exponent q of the divisor Tr^q of the exponential terms 19..28, and the
+// series factor (0..4) of each.
+constexpr int kPowerTr[10] = {2, 3, 2, 4, 2, 3, 2, 4, 2, 3};
+constexpr int kSeries[10] = {0, 0, 1, 1, 2, 2, 3, 3, 4, 4};
+// Powers n of the terms a delta^n of each series factor.
+constexpr int kSeriesCount[5] = {5, 4, 3, 2, 1};
+constexpr int kSeriesPower[5][5] = {{1, 3, 5, 7, 9}, {3, 5, 7, 9}, {5, 7, 9}, {7, 9}, {9}};
+
+void addTo(double* coef, double* abs, int index, double value) {
+    coef[index] = coef[index] + value;
+    abs[index] = abs[index] + std::fabs(value);
+}
+
+}  // namespace
+
+void isothermBoundsAt(double T, const TemperatureTerms& tt, IsothermBounds& out) {
+    out = {};
+    out.T = T;
+    const double Tr = tt.Tr;
+    out.usable = Tr >= 0.25 && Tr <= 4.0;
+    if (!out.usable) return;
+    const double* c = coefResidual();
+
+    // Polynomial terms: t_i = g_i(Tr) delta^k. Then w_i = (delta t'_i + t_i) delta
+    // = (k + 1) g_i delta^(k+1) and u_i = (k + 1)^2 g_i delta^(k+1), so Z gets
+    // c_i (k + 1) g_i and s + Z gets c_i (k + 1)(k + 2) g_i at delta^(k+1).
+    struct PolyTerm {
+        int k;
+        double g;
+    };
+    const PolyTerm poly[19] = {
+        {0, Tr},           {0, tt.sqrtTr},       {0, 1.0},           {0, 1.0 / Tr},
+        {0, 1.0 / Tr / Tr}, {1, Tr / 2},          {1, 0.5},           {1, 0.5 / Tr},
+        {1, 0.5 / Tr / Tr}, {2, Tr / 3},          {2, 1.0 / 3},       {2, 1.0 / 3 / Tr},
+        {3, 0.25},          {4, 1.0 / 5 / Tr},    {4, 1.0 / 5 / Tr / Tr}, {5, 1.0 / 6 / Tr},
+        {6, 1.0 / 7 / Tr},  {6, 1.0 / 7 / Tr / Tr}, {7, 1.0 / 8 / Tr / Tr},
+    };
+    for (int i = 0; i < 19; ++i) {
+        const int k = poly[i].k;
+        const double cg = c[i] * poly[i].g;
+        addTo(out.B, out.Babs, k + 1, cg * (k + 1));
+        addTo(out.Bs, out.Bsabs, k + 1, cg * ((k + 1) * (k + 2)));
+    }
+
+    // Exponential terms: t_i = f sigma E with f = 1 / Tr^q and sigma = sum a delta^n.
+    // For each term a delta^n:
+    //   w: E f a ((n + 1) delta^(n+1) - 2 gamma delta^(n+3))
+    //   w + u: E f a ((n + 1)(n + 2) delta^(n+1) - 2 gamma (2n + 5) delta^(n+3)
+    //                 + 4 gamma^2 delta^(n+5))
+    // The powers are even: index m holds delta^(2m).
+    const SeriesCoefficients& sc = seriesCoefficients();
+    const double g2 = sc.twoGamma;
+    const double g2sq = g2 * g2;
+    for (int e = 0; e < 10; ++e) {
+        double f = c[19 + e];
+        for (int q = 0; q < kPowerTr[e]; ++q) f = f / Tr;
+        const int series = kSeries[e];
+        for (int j = 0; j < kSeriesCount[series]; ++j) {
+            const int n = kSeriesPower[series][j];
+            const double fa = f * sc.a[series][j];
+            addTo(out.H, out.Habs, (n + 1) / 2, fa * (n + 1));
+            addTo(out.H, out.Habs, (n + 3) / 2, -(fa * g2));
+            addTo(out.Hs, out.Hsabs, (n + 1) / 2, fa * ((n + 1) * (n + 2)));
+            addTo(out.Hs, out.Hsabs, (n + 3) / 2, -(fa * (g2 * (2 * n + 5))));
+            addTo(out.Hs, out.Hsabs, (n + 5) / 2, fa * g2sq);
+        }
+    }
+}
+
+namespace {
+
+// sum coef[j] x^j for j = 1..top, by Horner.
+double hornerFromFirst(const double* coef, int top, double x) {
+    double acc = coef[top];
+    for (int j = top - 1; j >= 1; --j) acc = acc * x + coef[j];
+    return acc * x;
+}
+
+// Interval [lo, hi] enclosing the real interval [center - bound, center + bound].
+void enclose(double center, double bound, double& lo, double& hi) {
+    lo = std::nextafter(center - bound, -INFINITY);
+    hi = std::nextafter(center + bound, INFINITY);
+}
+
+double pressureOfZ(double Z, double T, double v) {
+    return Z * g_modelState.R * (T + 459.67) / v / 144;
+}
+
+}  // namespace
+
+void volumeBoundsAt(const IsothermBounds& iso, double v, bool withSlope, VolumeBounds& out) {
+    out.usable = false;
+    out.v = v;
+    out.slopePositive = Decided::unknown;
+    out.slopeNegative = Decided::unknown;
+    if (!iso.usable) return;
+    const double delta = g_fluidData.vc / v;
+    if (!(delta >= 1e-12 && delta <= 4.0)) return;
+
+    // E as the exact evaluation forms it, or its Taylor polynomial near 1.
+    const double x = -(seriesCoefficients().gamma * delta * delta);
+    double E, expError;
+    if (x >= -kTaylorLimit) {
+        E = 1 + x * (1 + x * (0.5 + x * (1.0 / 6 + x * (1.0 / 24))));
+        expError = kExpBound;
+    } else {
+        E = std::exp(x);
+        expError = 0;
+    }
+    const double d2 = delta * delta;
+
+    const double p1 = hornerFromFirst(iso.B, 8, delta);
+    const double p2 = hornerFromFirst(iso.H, 6, d2);
+    const double m1 = hornerFromFirst(iso.Babs, 8, delta);
+    const double m2 = hornerFromFirst(iso.Habs, 6, d2);
+    const double Zc = (1.0 + p1) + E * p2;
+    const double boundZ = kRelativeBound * ((1.0 + m1) + E * m2) + expError * m2;
+    enclose(Zc, boundZ, out.Zlo, out.Zhi);
+    out.Plo = pressureOfZ(out.Zlo, iso.T, v);
+    out.Phi = pressureOfZ(out.Zhi, iso.T, v);
+    if (!(std::isfinite(out.Plo) && std::isfinite(out.Phi))) return;
+    out.usable = true;
+
+    if (withSlope) {
+        const double s1 = hornerFromFirst(iso.Bs, 8, delta);
+        const double s2 = hornerFromFirst(iso.Hs, 7, d2);
+        const double n1 = hornerFromFirst(iso.Bsabs, 8, delta);
+        const double n2 = hornerFromFirst(iso.Hsabs, 7, d2);
+        const double Sc = (1.0 + s1) + E * s2;
+        const double boundS = kRelativeBound * ((1.0 + n1) + E * n2) + expError * n2 + kSignMargin;
+        if (!std::isfinite(Sc) || !std::isfinite(boundS)) return;
+        if (Sc - boundS > 0) {  // s + Z > 0: the slope is negative
+            out.slopePositive = Decided::no;
+            out.slopeNegative = Decided::yes;
+        } else if (Sc + boundS < 0) {  // s + Z < 0: the slope is positive
+            out.slopePositive = Decided::yes;
+            out.slopeNegative = Decided::no;
+        }
+    }
+}
