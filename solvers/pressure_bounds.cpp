@@ -31,8 +31,8 @@
 //    w_i = (delta t'_i + t_i) delta, c_i w_i, 28 additions of the dot product
 //    and the final + 1); in s + Z it is 56 (t''_i adds the products of
 //    powExpDDelta2, u_i its five operations, and the last addition of s and
-//    Z). The cheap forms below are at most 46 deep (coefficients: at most 4
-//    divisions by Tr, 3 products and 15 additions; Horner in delta and in
+//    Z). The cheap forms below are at most 52 deep (coefficients: at most 4
+//    divisions by Tr, 3 products and 24 additions; Horner in delta and in
 //    delta^2: 2 operations per coefficient plus the rounding of delta^2 at
 //    each step; E times the second polynomial and two additions). Every path
 //    is below k = 64.
@@ -64,8 +64,10 @@
 // 7. From Z to P. P = ((Z R) (T + 459.67) / v) / 144 with R, T + 459.67, v
 //    positive: each rounded operation is non-decreasing in its first
 //    operand, so Zlo <= Z <= Zhi gives Pf(Zlo) <= P <= Pf(Zhi), computed by
-//    the same chain. Zlo and Zhi are the rounded Zc -/+ bound moved one ulp
-//    outwards, so they enclose the real interval.
+//    the same chain. Zlo and Zhi are Zc -/+ bound as rounded: the rounding of
+//    that subtraction or addition is below 2^-53 (|Zc| + bound) <= 1.2e-16
+//    Mabs (|Zc| <= Mabs up to rounding, Mabs >= 1), well inside the margin
+//    between 2e-14 and 2 gamma_64 < 1.43e-14 of 4.
 //
 // 8. The slope. calcDPDVofTV = (s + Z) Tr TcR / v / v R / (-144): with Tr,
 //    TcR, v, R positive its sign is the opposite of that of the rounded
@@ -164,12 +166,6 @@ double hornerFromFirst(const double* coef, int top, double x) {
     return acc * x;
 }
 
-// Interval [lo, hi] enclosing the real interval [center - bound, center + bound].
-void enclose(double center, double bound, double& lo, double& hi) {
-    lo = std::nextafter(center - bound, -INFINITY);
-    hi = std::nextafter(center + bound, INFINITY);
-}
-
 double pressureOfZ(double Z, double T, double v) {
     return Z * g_modelState.R * (T + 459.67) / v / 144;
 }
@@ -203,7 +199,8 @@ void volumeBoundsAt(const IsothermBounds& iso, double v, bool withSlope, VolumeB
     const double m2 = hornerFromFirst(iso.Habs, 6, d2);
     const double Zc = (1.0 + p1) + E * p2;
     const double boundZ = kRelativeBound * ((1.0 + m1) + E * m2) + expError * m2;
-    enclose(Zc, boundZ, out.Zlo, out.Zhi);
+    out.Zlo = Zc - boundZ;
+    out.Zhi = Zc + boundZ;
     out.Plo = pressureOfZ(out.Zlo, iso.T, v);
     out.Phi = pressureOfZ(out.Zhi, iso.T, v);
     if (!(std::isfinite(out.Plo) && std::isfinite(out.Phi))) return;
