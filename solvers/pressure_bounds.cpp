@@ -61,13 +61,16 @@
 //    |E - e4| <= 2e-15, which moves Z by at most 2e-15 times the absolute
 //    polynomial multiplying E; that is added to the bound.
 //
-// 7. From Z to P. P = ((Z R) (T + 459.67) / v) / 144 with R, T + 459.67, v
-//    positive: each rounded operation is non-decreasing in its first
-//    operand, so Zlo <= Z <= Zhi gives Pf(Zlo) <= P <= Pf(Zhi), computed by
-//    the same chain. Zlo and Zhi are Zc -/+ bound as rounded: the rounding of
+// 7. From Z to P. Zlo and Zhi are Zc -/+ bound as rounded: the rounding of
 //    that subtraction or addition is below 2^-53 (|Zc| + bound) <= 1.2e-16
 //    Mabs (|Zc| <= Mabs up to rounding, Mabs >= 1), well inside the margin
-//    between 2e-14 and 2 gamma_64 < 1.43e-14 of 4.
+//    between 2e-14 and 2 gamma_64 < 1.43e-14 of 4. The exact pressure is
+//    ((Z R) (T + 459.67) / v) / 144 with R, T + 459.67 and v positive: it lies
+//    within a relative gamma_4 of Z K, K = R (T + 459.67) / (144 v), so
+//    P <= K (Z + gamma_4 |Z|) and P >= K (Z - gamma_4 |Z|), both increasing in
+//    Z. A target compares with P as target / K compares with those, and
+//    target / K is computed as target zScale within gamma_4 (see
+//    pressure_bounds.h for the margin).
 //
 // 8. The slope. calcDPDVofTV = (s + Z) Tr TcR / v / v R / (-144): with Tr,
 //    TcR, v, R positive its sign is the opposite of that of the rounded
@@ -83,7 +86,6 @@
 
 namespace {
 
-constexpr double kRelativeBound = 2e-14;  // >= 2 gamma_64 with margin, see 4
 constexpr double kExpBound = 2e-15;       // |E - e4|, see 6
 constexpr double kSignMargin = 1e-250;    // see 8
 constexpr double kTaylorLimit = 0.0009765625;  // 2^-10
@@ -101,11 +103,15 @@ void addTo(double* coef, double* abs, int index, double value) {
     abs[index] = abs[index] + std::fabs(value);
 }
 
+void lowDensityFormOf(const double* B, const double* Babs, const double* H, const double* Habs, int topH,
+                      LowDensityForm& out);
+
 }  // namespace
 
 void isothermBoundsAt(double T, const TemperatureTerms& tt, IsothermBounds& out) {
     out = {};
     out.T = T;
+    out.zPerPressure = 144 / (g_modelState.R * (T + 459.67));
     const double Tr = tt.Tr;
     out.usable = Tr >= 0.25 && Tr <= 4.0;
     if (!out.usable) return;
@@ -155,6 +161,8 @@ void isothermBoundsAt(double T, const TemperatureTerms& tt, IsothermBounds& out)
             addTo(out.Hs, out.Hsabs, (n + 5) / 2, fa * g2sq);
         }
     }
+    lowDensityFormOf(out.B, out.Babs, out.H, out.Habs, 6, out.zLow);
+    lowDensityFormOf(out.Bs, out.Bsabs, out.Hs, out.Hsabs, 7, out.sLow);
 }
 
 namespace {
@@ -166,60 +174,108 @@ double hornerFromFirst(const double* coef, int top, double x) {
     return acc * x;
 }
 
-double pressureOfZ(double Z, double T, double v) {
-    return Z * g_modelState.R * (T + 459.67) / v / 144;
+// The low-density form (see 9) from the coefficients of a full form.
+void lowDensityFormOf(const double* B, const double* Babs, const double* H, const double* Habs, int topH,
+                      LowDensityForm& out) {
+    const double d0 = kLowDensity;
+    const double gamma = seriesCoefficients().gamma;
+    out.c1 = B[1];
+    out.c2 = B[2] + H[1];
+    out.a1 = Babs[1];
+    out.a2 = Babs[2] + Habs[1];
+    out.h1abs = Habs[1];
+    double tail = 0;
+    double power = 1;  // d0^(j-3)
+    for (int j = 3; j <= 8; ++j) {
+        tail = tail + Babs[j] * power;
+        power = power * d0;
+    }
+    tail = tail + 1.001 * gamma * d0 * Habs[1];
+    power = d0;  // d0^(2m-3)
+    for (int m = 2; m <= topH; ++m) {
+        tail = tail + 1.001 * Habs[m] * power;
+        power = power * d0 * d0;
+    }
+    out.tail = 1.001 * tail;
+}
+
+// Zc, s + Z and their bounds from the full forms (see 1 to 6).
+struct FullForm {
+    double E, expError, d2;
+};
+
+FullForm fullFormAt(double delta) {
+    FullForm f;
+    // E as the exact evaluation forms it, or its Taylor polynomial near 1.
+    const double x = -(seriesCoefficients().gamma * delta * delta);
+    if (x >= -kTaylorLimit) {
+        f.E = 1 + x * (1 + x * (0.5 + x * (1.0 / 6 + x * (1.0 / 24))));
+        f.expError = kExpBound;
+    } else {
+        f.E = std::exp(x);
+        f.expError = 0;
+    }
+    f.d2 = delta * delta;
+    return f;
+}
+
+void fullBounds(const double* B, const double* Babs, const double* H, const double* Habs, int topH,
+                double delta, const FullForm& f, double& center, double& bound) {
+    const double p1 = hornerFromFirst(B, 8, delta);
+    const double p2 = hornerFromFirst(H, topH, f.d2);
+    const double m1 = hornerFromFirst(Babs, 8, delta);
+    const double m2 = hornerFromFirst(Habs, topH, f.d2);
+    center = (1.0 + p1) + f.E * p2;
+    bound = kRelativeBound * ((1.0 + m1) + f.E * m2) + f.expError * m2;
 }
 
 }  // namespace
 
-void volumeBoundsAt(const IsothermBounds& iso, double v, bool withSlope, VolumeBounds& out) {
-    out.usable = false;
-    out.v = v;
-    out.slopePositive = Decided::unknown;
-    out.slopeNegative = Decided::unknown;
-    if (!iso.usable) return;
-    const double delta = g_fluidData.vc / v;
-    if (!(delta >= 1e-12 && delta <= 4.0)) return;
+void fullZBounds(VolumeBounds& b) {
+    const IsothermBounds& iso = *b.iso;
+    double center, bound;
+    fullBounds(iso.B, iso.Babs, iso.H, iso.Habs, 6, b.delta, fullFormAt(b.delta), center, bound);
+    b.full = true;
+    b.Zlo = center - bound;
+    b.Zhi = center + bound;
+    b.usable = std::isfinite(b.Zlo) && std::isfinite(b.Zhi) && std::isfinite(b.zScale);
+}
 
-    // E as the exact evaluation forms it, or its Taylor polynomial near 1.
-    const double x = -(seriesCoefficients().gamma * delta * delta);
-    double E, expError;
-    if (x >= -kTaylorLimit) {
-        E = 1 + x * (1 + x * (0.5 + x * (1.0 / 6 + x * (1.0 / 24))));
-        expError = kExpBound;
-    } else {
-        E = std::exp(x);
-        expError = 0;
-    }
-    const double d2 = delta * delta;
+namespace {
 
-    const double p1 = hornerFromFirst(iso.B, 8, delta);
-    const double p2 = hornerFromFirst(iso.H, 6, d2);
-    const double m1 = hornerFromFirst(iso.Babs, 8, delta);
-    const double m2 = hornerFromFirst(iso.Habs, 6, d2);
-    const double Zc = (1.0 + p1) + E * p2;
-    const double boundZ = kRelativeBound * ((1.0 + m1) + E * m2) + expError * m2;
-    out.Zlo = Zc - boundZ;
-    out.Zhi = Zc + boundZ;
-    out.Plo = pressureOfZ(out.Zlo, iso.T, v);
-    out.Phi = pressureOfZ(out.Zhi, iso.T, v);
-    if (!(std::isfinite(out.Plo) && std::isfinite(out.Phi))) return;
-    out.usable = true;
+// Sign of s + Z as far as the bounds tell: +1 positive, -1 negative, 0 open.
+int slopeSumSign(const IsothermBounds& iso, double delta, bool full) {
+    double center, bound;
+    if (!full)
+        lowDensityBounds(iso.sLow, delta, center, bound);
+    else
+        fullBounds(iso.Bs, iso.Bsabs, iso.Hs, iso.Hsabs, 7, delta, fullFormAt(delta), center, bound);
+    bound = bound + kSignMargin;
+    if (!std::isfinite(center) || !std::isfinite(bound)) return 0;
+    if (center - bound > 0) return 1;
+    if (center + bound < 0) return -1;
+    return 0;
+}
 
-    if (withSlope) {
-        const double s1 = hornerFromFirst(iso.Bs, 8, delta);
-        const double s2 = hornerFromFirst(iso.Hs, 7, d2);
-        const double n1 = hornerFromFirst(iso.Bsabs, 8, delta);
-        const double n2 = hornerFromFirst(iso.Hsabs, 7, d2);
-        const double Sc = (1.0 + s1) + E * s2;
-        const double boundS = kRelativeBound * ((1.0 + n1) + E * n2) + expError * n2 + kSignMargin;
-        if (!std::isfinite(Sc) || !std::isfinite(boundS)) return;
-        if (Sc - boundS > 0) {  // s + Z > 0: the slope is negative
-            out.slopePositive = Decided::no;
-            out.slopeNegative = Decided::yes;
-        } else if (Sc + boundS < 0) {  // s + Z < 0: the slope is positive
-            out.slopePositive = Decided::yes;
-            out.slopeNegative = Decided::no;
-        }
-    }
+void settleSlope(VolumeBounds& b) {
+    if (b.slopeKnown) return;
+    b.slopeKnown = true;
+    b.slopeSign = 0;
+    if (!b.usable) return;
+    const bool low = b.delta <= kLowDensity;
+    if (low) b.slopeSign = slopeSumSign(*b.iso, b.delta, false);
+    if (b.slopeSign == 0) b.slopeSign = slopeSumSign(*b.iso, b.delta, true);
+}
+
+}  // namespace
+
+Decided slopePositive(VolumeBounds& b) {
+    settleSlope(b);
+    // s + Z < 0 makes the slope positive.
+    return b.slopeSign < 0 ? Decided::yes : b.slopeSign > 0 ? Decided::no : Decided::unknown;
+}
+
+Decided slopeNegative(VolumeBounds& b) {
+    settleSlope(b);
+    return b.slopeSign > 0 ? Decided::yes : b.slopeSign < 0 ? Decided::no : Decided::unknown;
 }

@@ -49,14 +49,12 @@ struct Trial {
 #endif
 };
 
-void trialAt(const Isotherm& iso, double v, bool withSlope, Trial& tr) {
+void trialAt(const Isotherm& iso, double v, Trial& tr) {
     tr.iso = &iso;
     tr.v = v;
     tr.exact = false;
 #ifndef QUORVEX_EXACT_STEPS
-    volumeBoundsAt(iso.bounds, v, withSlope, tr.bounds);
-#else
-    (void)withSlope;
+    volumeBoundsAt(iso.bounds, v, tr.bounds);
 #endif
 }
 
@@ -131,7 +129,7 @@ bool slopePositiveAt(Trial& tr) {
     QV_COUNT(plainVectors, 3);
     bool answer;
 #ifndef QUORVEX_EXACT_STEPS
-    if (settled(tr.bounds.slopePositive, answer)) {
+    if (settled(slopePositive(tr.bounds), answer)) {
         QV_COUNT(slopesByBounds, 1);
         return answer;
     }
@@ -146,7 +144,7 @@ bool slopeNegativeAt(Trial& tr) {
     QV_COUNT(plainVectors, 3);
     bool answer;
 #ifndef QUORVEX_EXACT_STEPS
-    if (settled(tr.bounds.slopeNegative, answer)) {
+    if (settled(slopeNegative(tr.bounds), answer)) {
         QV_COUNT(slopesByBounds, 1);
         return answer;
     }
@@ -211,7 +209,7 @@ double solveV(double T, double P, int mode) {
     double vLo = b.vStart;
     if (vLo > b.lowerLimit) {
         for (;;) {
-            trialAt(iso, vLo, b.lowerStopsOnSlope, tr);
+            trialAt(iso, vLo, tr);
             if (!targetAbovePressureAt(tr, b.target)) break;
             if (b.lowerStopsOnSlope && !slopeNegativeAt(tr)) break;
             vLo = vLo * b.lowerMultiplier;
@@ -223,7 +221,7 @@ double solveV(double T, double P, int mode) {
     double vHi = b.vStart;
     if (b.upperLimit > vHi) {
         for (;;) {
-            trialAt(iso, vHi, false, tr);
+            trialAt(iso, vHi, tr);
             if (!pressureAboveTargetAt(tr, b.target)) break;
             vHi = vHi / 0.99;
             if (!(b.upperLimit > vHi)) break;
@@ -235,7 +233,7 @@ double solveV(double T, double P, int mode) {
     double v = vLo;
     for (int step = 0; step < 32; ++step) {
         v = std::sqrt(vHi * vLo);
-        trialAt(iso, v, true, tr);
+        trialAt(iso, v, tr);
         if (slopePositiveAt(tr))
             vHi = v;
         else if (pressureAboveTargetAt(tr, b.target))
