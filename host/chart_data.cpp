@@ -207,7 +207,7 @@ bool tsChartData(const CellEvaluator& evaluate, int32_t units, const ChartRanges
     chart.criticalY = b.Tc;
 
     const std::vector<double> temperatures = evenlySpaced(chart.ymin, chart.ymax, kPointsPerLine);
-    for (double P : roundLogValuesBetween(b.Pmin, b.Pmax, 10)) {
+    for (double P : roundLogValuesBetween(b.Pmin, b.Pmax, 8)) {
         ChartLine line{ChartLineKind::Isobar, P, roundLabel(P), {}, {}};
         const bool wet = P < b.Pc;
         const double Ts = wet ? evalCell(evaluate, "Tsat", {P}, units) : 0;

@@ -52,15 +52,21 @@ void drawLine(plstream& pls, const ChartData& chart, const ChartLine& line) {
 }
 
 // The value of the line written beside one of its points inside the window:
-// isotherms at their low-pressure end, the other families at their far end.
-void labelLine(plstream& pls, const ChartData& chart, const ChartLine& line, double ylo, double yhi) {
+// isotherms at their low-pressure end, isentropes at their high-pressure
+// end, isobars where they cross one of three temperatures in turn, so that
+// the labels of neighbouring isobars do not overlap.
+void labelLine(plstream& pls, const ChartData& chart, const ChartLine& line, int index, double ylo, double yhi) {
     const double xspan = chart.xmax - chart.xmin, yspan = yhi - ylo;
+    const double isobarLevel = ylo + (0.42 + 0.12 * (index % 3)) * yspan;
     long chosen = -1;
     for (size_t i = 0; i < line.x.size(); ++i) {
         const double y = chart.logY ? std::log10(line.y[i]) : line.y[i];
         const bool inside = line.x[i] > chart.xmin + 0.02 * xspan && line.x[i] < chart.xmax - 0.04 * xspan &&
                             y > ylo + 0.03 * yspan && y < yhi - 0.03 * yspan;
         if (!inside) continue;
+        if (line.kind == ChartLineKind::Isobar && chosen >= 0 &&
+            std::fabs(y - isobarLevel) >= std::fabs(line.y[chosen] - isobarLevel))
+            continue;
         chosen = static_cast<long>(i);
         if (line.kind == ChartLineKind::Isotherm) break;
     }
@@ -96,8 +102,10 @@ void drawLegend(plstream& pls, const ChartData& chart) {
     }
     const PLINT n = static_cast<PLINT>(entries.size());
     PLFLT width = 0, height = 0;
+    // The T–s diagram is empty at the top left, the P–h one at the top right.
+    const PLINT side = chart.logY ? PL_POSITION_RIGHT : PL_POSITION_LEFT;
     pls.legend(&width, &height, PL_LEGEND_BACKGROUND | PL_LEGEND_BOUNDING_BOX,
-               PL_POSITION_TOP | PL_POSITION_RIGHT | PL_POSITION_INSIDE, 0.02, 0.02, 0.1, kBackground, kFrame, 1,
+               PL_POSITION_TOP | side | PL_POSITION_INSIDE, 0.02, 0.02, 0.1, kBackground, kFrame, 1,
                0, 0, n, options.data(), 1.0, 0.8, 2.0, 1.0, colours.data(), texts.data(), none.data(),
                none.data(), zero.data(), zero.data(), colours.data(), styles.data(), widths.data(),
                colours.data(), symbolScales.data(), symbolNumbers.data(), symbols.data());
@@ -141,17 +149,19 @@ bool renderChart(const ChartData& chart, const std::string& path, std::string& e
     pls.lab(chart.xTitle.c_str(), chart.yTitle.c_str(), chart.title.c_str());
 
     pls.schr(0, 0.7);
+    int index = 0;
     for (const ChartLine& line : chart.lines) {
         pls.col0(colourOf(line.kind));
         pls.width(line.kind == ChartLineKind::Dome ? 2.5 : 1.0);
         drawLine(pls, chart, line);
-        if (line.kind != ChartLineKind::Dome) labelLine(pls, chart, line, ylo, yhi);
+        if (line.kind != ChartLineKind::Dome) labelLine(pls, chart, line, index++, ylo, yhi);
     }
     pls.schr(0, 1.0);
 
     pls.col0(kCritical);
     const PLFLT cx = chart.criticalX;
     const PLFLT cy = chart.logY ? std::log10(chart.criticalY) : chart.criticalY;
+    pls.schr(0, 0.55);
     pls.string(1, &cx, &cy, "⬤");
     pls.schr(0, 0.8);
     pls.ptex(cx, cy, 1.0, 0.0, -0.15, "critical point");

@@ -16,7 +16,6 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <regex>
 #include <algorithm>
 #include <sstream>
 
@@ -126,21 +125,38 @@ std::map<std::string, Grid> sheetsSeenByCalc(const fs::path& workbook, const fs:
 // enough), otherwise the text Calc shows, which is the typed number.
 std::string withReferencesReplaced(const std::string& formula, const Grid& grid,
                                    const std::map<std::string, double>& stored) {
-    static const std::regex reference(R"(\$?[A-Z]\$?[0-9]+)");
-    std::string result;
-    std::sregex_iterator it(formula.begin(), formula.end(), reference), end;
-    size_t last = 0;
-    for (; it != end; ++it) {
-        std::string cell = it->str();
-        cell.erase(std::remove(cell.begin(), cell.end(), '$'), cell.end());
-        const auto found = stored.find(cell);
-        char exact[32];
-        if (found != stored.end()) std::snprintf(exact, sizeof exact, "%.17g", found->second);
-        result += formula.substr(last, static_cast<size_t>(it->position()) - last) +
-                  (found != stored.end() ? std::string(exact) : cellOf(grid, cell));
-        last = static_cast<size_t>(it->position() + it->length());
+    // The workbook's formulas are Name(arg,arg,...) with each argument a
+    // number or a cell reference.
+    const size_t open = formula.find('(');
+    std::string result = formula.substr(0, open + 1);
+    std::string argument;
+    auto flush = [&]() {
+        size_t row = 0, column = 0;
+        if (cellPosition(argument, row, column)) {
+            std::string cell = argument;
+            cell.erase(std::remove(cell.begin(), cell.end(), '$'), cell.end());
+            const auto found = stored.find(cell);
+            if (found != stored.end()) {
+                char exact[32];
+                std::snprintf(exact, sizeof exact, "%.17g", found->second);
+                argument = exact;
+            } else {
+                argument = cellOf(grid, cell);
+            }
+        }
+        result += argument;
+        argument.clear();
+    };
+    for (size_t i = open + 1; i < formula.size(); ++i) {
+        const char c = formula[i];
+        if (c == ',' || c == ')') {
+            flush();
+            result += c;
+        } else {
+            argument += c;
+        }
     }
-    return result + formula.substr(last);
+    return result;
 }
 
 // Calc writes 15 significant digits: agreement within one unit of the 15th.
