@@ -77,6 +77,22 @@
 //    s + Z, as long as no product underflows to zero. The sign is taken as
 //    known only when |S_cheap| exceeds the bound by more than 1e-250; then
 //    the magnitude of the result stays above 1e-270 in the range of 5.
+//
+// 9. Low density. For delta <= d0 = kLowDensity the form is cut after
+//    delta^2: Zc = 1 + delta (B1 + delta (B2 + H1)), taking E as 1 in the
+//    delta^2 term. The real difference from the full form is
+//      sum_{j>=3} B_j delta^j + (E - 1) H1 delta^2 + E sum_{m>=2} H_m delta^(2m),
+//    and |E - 1| <= gamma delta^2 (1 + 3u) + 8u (1 - e^-x <= x, the roundings
+//    of x, the library's exp within 8 ulp of a value at most 1). So it is at
+//    most tail delta^3 + 8u Habs_1 delta^2 (kExpRounding = 1e-15 > 8u) with
+//      tail = 1.001 (sum_{j>=3} Babs_j d0^(j-3) + 1.001 gamma d0 Habs_1
+//                    + 1.001 sum_{m>=2} Habs_m d0^(2m-3)),
+//    formed once per isotherm (1.001 covers the roundings of these positive
+//    sums). The rounding part is as in 4 with Mabs <= 1 + delta (Babs_1 +
+//    delta (Babs_2 + Habs_1)) + tail delta^3. The same holds for s + Z with
+//    its own coefficients. An interval of the low-density form that leaves a
+//    comparison open is replaced by the full form's before the exact
+//    evaluation is made.
 #include "solvers/pressure_bounds.h"
 
 #include <cmath>

@@ -6,8 +6,8 @@
 // P(T, v) with a target, and the slope dP/dv with zero. P is formed from
 // Z = calcZofTV(T, v) by four rounded operations, so bounds Zlo <= Z <= Zhi
 // settle a comparison of P with a target whenever the target's Z lies
-// clear of [Zlo, Zhi] by more than those roundings. The slope has the sign of -(s + Z) (s the slope sum of
-// calcDPDVofTV). Both Z and s + Z are, as functions of delta on the
+// clear of [Zlo, Zhi] by more than those roundings. The slope has the sign
+// of -(s + Z) (s the slope sum of calcDPDVofTV). Both Z and s + Z are, as functions of delta on the
 // isotherm, 1 + a polynomial in delta + E times a polynomial in delta^2,
 // with coefficients that depend on Tr alone; this file evaluates that cheap
 // form and bounds its distance from the exact evaluation, roundings of both
@@ -26,7 +26,7 @@
 // Outcome of a comparison decided by the bounds.
 enum class Decided { no, yes, unknown };
 
-// Z (or s + Z) for delta <= 1e-3: 1 + c1 delta + c2 delta^2, the rest
+// Z (or s + Z) for delta <= kLowDensity: 1 + c1 delta + c2 delta^2, the rest
 // bounded by tail delta^3 (see pressure_bounds.cpp, 9).
 struct LowDensityForm {
     double c1, c2;  // coefficients
@@ -70,7 +70,7 @@ struct VolumeBounds {
 // Bound constants, derived in pressure_bounds.cpp.
 constexpr double kRelativeBound = 2e-14;  // relative to the absolute sum Mabs, see 4
 constexpr double kLowDensity = 1e-2;      // delta up to which the low-density form serves, see 9
-constexpr double kExpRounding = 2.3e-16;  // 2u, the library's exp near 1, see 9
+constexpr double kExpRounding = 1e-15;    // > 8u, the library's exp near 1, see 9
 
 // The comparisons of the model pressure P = Z R (T + 459.67) / v / 144 with a
 // target are made on Z: the target's compressibility Zt = target zScale is
