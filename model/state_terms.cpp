@@ -40,6 +40,34 @@ SeriesCoefficients makeSeriesCoefficients() {
     return c;
 }
 
+// Elements 19..28 of a derivative vector: E / Tr^q times the sum over the
+// terms a delta^n of each series factor of a times the value given for n
+// (perPower[0..4] for n = 1, 3, 5, 7, 9), added in the order of the terms.
+void exponentialDerivativeTerms(const DensityTerms& d, const double perPower[5], double out[kResidualTerms]) {
+    const SeriesCoefficients& sc = seriesCoefficients();
+    const double* a0 = sc.a[0];
+    const double* a1 = sc.a[1];
+    const double* a2 = sc.a[2];
+    const double* a3 = sc.a[3];
+    const double* a4 = sc.a[4];
+    const double* x = perPower;
+    const double s1 = a0[0] * x[0] + a0[1] * x[1] + a0[2] * x[2] + a0[3] * x[3] + a0[4] * x[4];
+    const double s2 = a1[0] * x[1] + a1[1] * x[2] + a1[2] * x[3] + a1[3] * x[4];
+    const double s3 = a2[0] * x[2] + a2[1] * x[3] + a2[2] * x[4];
+    const double s4 = a3[0] * x[3] + a3[1] * x[4];
+    const double s5 = a4[0] * x[4];
+    out[19] = d.e2 * s1;
+    out[20] = d.e3 * s1;
+    out[21] = d.e2 * s2;
+    out[22] = d.e4 * s2;
+    out[23] = d.e2 * s3;
+    out[24] = d.e3 * s3;
+    out[25] = d.e2 * s4;
+    out[26] = d.e4 * s4;
+    out[27] = d.e2 * s5;
+    out[28] = d.e3 * s5;
+}
+
 }  // namespace
 
 const SeriesCoefficients& seriesCoefficients() {
@@ -149,27 +177,9 @@ void residualTermsDDeltaOf(const TemperatureTerms& tt, const DensityTerms& d, do
     const double q5 = 5 * p[4] - g2 * p[6];
     const double q7 = 7 * p[6] - g2 * p[8];
     const double q9 = 9 * p[8] - g2 * p[10];
-    const double* a0 = sc.a[0];
-    const double* a1 = sc.a[1];
-    const double* a2 = sc.a[2];
-    const double* a3 = sc.a[3];
-    const double* a4 = sc.a[4];
-    const double s1 = a0[0] * q1 + a0[1] * q3 + a0[2] * q5 + a0[3] * q7 + a0[4] * q9;
-    const double s2 = a1[0] * q3 + a1[1] * q5 + a1[2] * q7 + a1[3] * q9;
-    const double s3 = a2[0] * q5 + a2[1] * q7 + a2[2] * q9;
-    const double s4 = a3[0] * q7 + a3[1] * q9;
-    const double s5 = a4[0] * q9;
-    // t'_i = E / Tr^q * sum
-    out[19] = d.e2 * s1;
-    out[20] = d.e3 * s1;
-    out[21] = d.e2 * s2;
-    out[22] = d.e4 * s2;
-    out[23] = d.e2 * s3;
-    out[24] = d.e3 * s3;
-    out[25] = d.e2 * s4;
-    out[26] = d.e4 * s4;
-    out[27] = d.e2 * s5;
-    out[28] = d.e3 * s5;
+    // t'_i = E / Tr^q * sum a (n delta^(n-1) - 2 gamma delta^(n+1))
+    const double perPower[5] = {q1, q3, q5, q7, q9};
+    exponentialDerivativeTerms(d, perPower, out);
 }
 
 void residualTermsDDelta2Of(const TemperatureTerms& tt, const DensityTerms& d, double out[kResidualTerms]) {
@@ -198,27 +208,9 @@ void residualTermsDDelta2Of(const TemperatureTerms& tt, const DensityTerms& d, d
     const double r5 = (4 * p[3] - g2 * p[5]) * 5 - g2 * (6 * p[5] - g2 * p[7]);
     const double r7 = (6 * p[5] - g2 * p[7]) * 7 - g2 * (8 * p[7] - g2 * p[9]);
     const double r9 = (8 * p[7] - g2 * p[9]) * 9 - g2 * (10 * p[9] - g2 * p[11]);
-    const double* a0 = sc.a[0];
-    const double* a1 = sc.a[1];
-    const double* a2 = sc.a[2];
-    const double* a3 = sc.a[3];
-    const double* a4 = sc.a[4];
-    const double s1 = a0[0] * r1 + a0[1] * r3 + a0[2] * r5 + a0[3] * r7 + a0[4] * r9;
-    const double s2 = a1[0] * r3 + a1[1] * r5 + a1[2] * r7 + a1[3] * r9;
-    const double s3 = a2[0] * r5 + a2[1] * r7 + a2[2] * r9;
-    const double s4 = a3[0] * r7 + a3[1] * r9;
-    const double s5 = a4[0] * r9;
-    // t''_i = E / Tr^q * sum
-    out[19] = d.e2 * s1;
-    out[20] = d.e3 * s1;
-    out[21] = d.e2 * s2;
-    out[22] = d.e4 * s2;
-    out[23] = d.e2 * s3;
-    out[24] = d.e3 * s3;
-    out[25] = d.e2 * s4;
-    out[26] = d.e4 * s4;
-    out[27] = d.e2 * s5;
-    out[28] = d.e3 * s5;
+    // t''_i = E / Tr^q * sum a powExpDDelta2(delta, n)
+    const double perPower[5] = {r1, r3, r5, r7, r9};
+    exponentialDerivativeTerms(d, perPower, out);
 }
 
 void residualTermsDTrOf(const TemperatureTerms& tt, const DensityTerms& d, double out[kResidualTerms]) {
