@@ -43,6 +43,15 @@ std::vector<TableColumn> saturationColumns(const char* first, Quantity firstQuan
 
 }  // namespace
 
+std::vector<TableColumn> saturationColumnsByTemperature() {
+    return saturationColumns("T", Quantity::Temperature, "Psat", Quantity::Pressure);
+}
+
+std::vector<TableColumn> isobarColumns() {
+    return {{"T", Quantity::Temperature}, {"V", Quantity::Volume}, {"H", Quantity::Enthalpy},
+            {"S", Quantity::Entropy},     {"Z", Quantity::Compressibility}};
+}
+
 std::vector<double> saturationRowAt(const CellEvaluator& evaluate, double Ts, int32_t units) {
     const double hf = evalCell(evaluate, "Hf", {Ts}, units);
     const double hg = evalCell(evaluate, "Hg", {Ts}, units);
@@ -64,7 +73,7 @@ bool saturationTableByTemperature(const CellEvaluator& evaluate, const std::vect
     if (!checkOnSaturationLine(temperatures, Tt, Tc, Quantity::Temperature, units, error)) return false;
     table = PropertyTable{};
     table.units = units;
-    table.columns = saturationColumns("T", Quantity::Temperature, "Psat", Quantity::Pressure);
+    table.columns = saturationColumnsByTemperature();
     for (double T : temperatures) table.rows.push_back(saturationRowAt(evaluate, T, units));
     return true;
 }
@@ -106,8 +115,7 @@ bool isobarTable(const CellEvaluator& evaluate, double P, const std::vector<doub
     }
     table = PropertyTable{};
     table.units = units;
-    table.columns = {{"T", Quantity::Temperature}, {"V", Quantity::Volume}, {"H", Quantity::Enthalpy},
-                     {"S", Quantity::Entropy},     {"Z", Quantity::Compressibility}};
+    table.columns = isobarColumns();
     table.noteHeader = "phase";
 
     const bool subcritical = P < b.Pc;

@@ -22,6 +22,11 @@ struct PropertyTable {
     std::vector<std::string> notes;  // one per row when noteHeader is set
 };
 
+// The columns of the saturation table by temperature (T, Psat, Vf, Vg, Hf,
+// Hg, Hfg, Sf, Sg) and of the isobar table (T, V, H, S, Z).
+std::vector<TableColumn> saturationColumnsByTemperature();
+std::vector<TableColumn> isobarColumns();
+
 // One saturation row at the saturation temperature Ts: Psat, Vf, Vg, Hf,
 // Hg, Hfg = Hg - Hf, Sf, Sg after Ts, as a worksheet row would compute them.
 std::vector<double> saturationRowAt(const CellEvaluator& evaluate, double Ts, int32_t units);

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "host/function_examples.h"
+#include "host/table_build.h"
 #include "host/unit_labels.h"
 
 namespace {
@@ -77,6 +78,15 @@ void unitCell(Writer& w, const Sheet& sheet, int row, int column, Quantity quant
                                 formula.c_str(), w.header, unitLabelOf(quantity, kUnits).c_str());
 }
 
+// The symbols of the table's columns, and below them their units for the
+// code in B2, as in the tables of `quorvex table`.
+void writeColumnHeads(Writer& w, const Sheet& sheet, int row, const std::vector<TableColumn>& columns) {
+    for (size_t c = 0; c < columns.size(); ++c) {
+        text(sheet, row, static_cast<int>(c), columns[c].symbol, w.header);
+        unitCell(w, sheet, row + 1, static_cast<int>(c), columns[c].quantity, "$B$2");
+    }
+}
+
 void writeUnitsSheet(Writer& w) {
     const Sheet sheet{workbook_add_worksheet(w.workbook, "Units"), "Units"};
     text(sheet, 0, 0, "Unit systems: the last argument of every function", w.title);
@@ -107,14 +117,7 @@ void writeSaturationSheet(Writer& w) {
     text(sheet, 0, 0, "Saturated liquid and vapour by temperature", w.title);
     writeCodeCell(w, sheet);
     text(sheet, 2, 0, "Change B2 to another unit system: column A is then read in its temperature unit.");
-    const char* symbols[] = {"T", "Psat", "Vf", "Vg", "Hf", "Hg", "Hfg", "Sf", "Sg"};
-    const Quantity quantities[] = {Quantity::Temperature, Quantity::Pressure, Quantity::Volume,
-                                   Quantity::Volume,      Quantity::Enthalpy, Quantity::Enthalpy,
-                                   Quantity::Enthalpy,    Quantity::Entropy,  Quantity::Entropy};
-    for (int c = 0; c < 9; ++c) {
-        text(sheet, 4, c, symbols[c], w.header);
-        unitCell(w, sheet, 5, c, quantities[c], "$B$2");
-    }
+    writeColumnHeads(w, sheet, 4, saturationColumnsByTemperature());
     int row = 6;
     for (double T = kSaturationFrom; T <= kSaturationTo; T += kSaturationStep, ++row) {
         const std::string a = "A" + std::to_string(row + 1);
@@ -159,13 +162,7 @@ void writeIsobarSheet(Writer& w) {
                          evalCell(w.evaluate, saturated[i][side], {Ts}, kUnits));
     }
 
-    const char* symbols[] = {"T", "V", "H", "S", "Z"};
-    const Quantity quantities[] = {Quantity::Temperature, Quantity::Volume, Quantity::Enthalpy, Quantity::Entropy,
-                                   Quantity::Compressibility};
-    for (int c = 0; c < 5; ++c) {
-        text(sheet, 5, c, symbols[c], w.header);
-        unitCell(w, sheet, 6, c, quantities[c], "$B$2");
-    }
+    writeColumnHeads(w, sheet, 5, isobarColumns());
     int row = 7;
     for (double T = kIsobarFrom; T <= kIsobarTo; T += kIsobarStep, ++row) {
         const std::string a = "A" + std::to_string(row + 1);
