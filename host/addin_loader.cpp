@@ -144,6 +144,7 @@ void closeAddin(LoadedAddin& addin) {
     if (close != nullptr) {
         close();
     }
+    closeDynamicLibrary(addin.library);
     addin.library = nullptr;
 }
 

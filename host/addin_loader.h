@@ -35,9 +35,8 @@ struct LoadedAddin {
 // in error, when the library cannot be loaded or has no xlAutoOpen.
 bool openAddin(const std::string& path, LoadedAddin& addin, std::string& error);
 
-// Runs xlAutoClose. The library itself stays loaded until the process
-// ends: the add-in keeps what its open built for as long as it is loaded,
-// and unloading it would strand that memory.
+// Runs xlAutoClose and unloads the library, as Excel does when the add-in
+// is removed; the add-in releases what its open kept as it is unloaded.
 void closeAddin(LoadedAddin& addin);
 
 // The registered function of that name, compared without regard to case
