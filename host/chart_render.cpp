@@ -113,6 +113,15 @@ void drawLegend(plstream& pls, const ChartData& chart) {
 
 }  // namespace
 
+#if defined(__SANITIZE_ADDRESS__)
+// Fontconfig keeps its configuration, and libltdl the PLplot driver it
+// opened, until the process ends; LeakSanitizer is told that these are
+// theirs and not leaks of ours.
+extern "C" __attribute__((visibility("default"))) const char* __lsan_default_suppressions() {
+    return "leak:libfontconfig.so\nleak:libltdl.so\n";
+}
+#endif
+
 bool renderChart(const ChartData& chart, const std::string& path, std::string& error) {
     const char* device = endsWith(path, ".svg") ? "svgcairo" : endsWith(path, ".png") ? "pngcairo" : nullptr;
     if (!device) {
