@@ -141,9 +141,12 @@ int registerFunctionsFrom(const FunctionTableEntry* table, ArgumentHelpRule rule
         return 0;
     }
     XLOPER moduleName = {};
-    Excel4(xlGetName, &moduleName, 0);
+    int nameCode = Excel4(xlGetName, &moduleName, 0);
     int result = registerGroups(g_registrationStrings, &moduleName, scratch);
-    Excel4(xlFree, nullptr, 1, &moduleName);
+    // Only a name that Excel handed out is Excel's to take back.
+    if (nameCode == xlretSuccess) {
+        Excel4(xlFree, nullptr, 1, &moduleName);
+    }
     releaseScratch(scratch);
     return result;
 }

@@ -16,7 +16,7 @@ int answerName(XLOPER* result, int count) {
     if (count != 0) {
         return xlretInvCount;
     }
-    if (result == nullptr || state.modulePath.size() > 255) {
+    if (state.failGetName || result == nullptr || state.modulePath.size() > 255) {
         return xlretFailed;
     }
     std::size_t length = state.modulePath.size();
@@ -39,7 +39,16 @@ int freeRecords(int count, XLOPER** opers) {
     }
     int code = xlretSuccess;
     for (int i = 0; i < count; ++i) {
-        if (opers[i] == nullptr || opers[i]->xltype != xltypeStr) {
+        if (opers[i] == nullptr) {
+            continue;
+        }
+        if (opers[i]->xltype == 0) {
+            // No record of Excel's has type 0: this one was never filled.
+            ++state.foreignFrees;
+            code = xlretInvXloper;
+            continue;
+        }
+        if (opers[i]->xltype != xltypeStr) {
             continue;
         }
         auto found = std::find(state.outstandingNames.begin(), state.outstandingNames.end(),

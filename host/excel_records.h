@@ -20,6 +20,7 @@ struct StandInState {
     std::vector<unsigned char*> outstandingNames;
     int registerCalls = 0;
     int failRegisterCall = 0;
+    bool failGetName = false;
     int namesHandedOut = 0;
     int foreignFrees = 0;
     int coerceMode = 0;

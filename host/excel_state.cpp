@@ -95,6 +95,10 @@ void qvExcelFailRegisterCall(int k) {
     standInState().failRegisterCall = k;
 }
 
+void qvExcelFailGetName(int fail) {
+    standInState().failGetName = fail != 0;
+}
+
 void qvExcelSetCoerceMode(int mode) {
     standInState().coerceMode = mode;
 }

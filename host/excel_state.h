@@ -49,6 +49,10 @@ int qvExcelForeignFrees(void);
 // 0 fails none).
 void qvExcelFailRegisterCall(int k);
 
+// Makes xlGetName fail from now on (non-zero) or answer again (0); a
+// failing xlGetName leaves its result record untouched.
+void qvExcelFailGetName(int fail);
+
 // How xlCoerce answers from now on.
 enum {
     qvCoerceNormally = 0,

@@ -174,3 +174,39 @@ TEST_F(OpenCallbackTest, EveryFailedAllocationEndsTheOpenCleanly) {
 }
 
 }  // namespace
+
+namespace {
+
+// A refused registration at any place in the table: the ones before it
+// stay, the alert shows once, the rest are not attempted, the name is
+// given back and only the list is left on the heap.
+TEST_F(OpenCallbackTest, FailedRegistrationAtEachPlaceKeepsTheOnesBefore) {
+    for (int k = 1; k <= 19; ++k) {
+        SCOPED_TRACE("registration " + std::to_string(k) + " fails");
+        TearDown();
+        SetUp();
+        qvExcelFailRegisterCall(k);
+        EXPECT_EQ(xlAutoOpen(), 0);
+        EXPECT_EQ(registeredNames(), std::vector<std::string>(kShippedNames.begin(), kShippedNames.begin() + (k - 1)));
+        EXPECT_EQ(qvExcelRegisterCalls(), k);
+        ASSERT_EQ(qvExcelAlertCount(), 1);
+        EXPECT_STREQ(qvExcelAlertText(0), kRegisterFailed);
+        EXPECT_EQ(qvExcelNamesHandedOut(), 1);
+    }
+}
+
+// Without the library's name no function can be registered: the first
+// registration is refused and the open fails, and the record xlGetName never
+// filled is not handed to xlFree.
+TEST_F(OpenCallbackTest, FailedNameFailsTheOpenWithoutFreeingWhatWasNotHandedOut) {
+    qvExcelFailGetName(1);
+    EXPECT_EQ(xlAutoOpen(), 0);
+    EXPECT_EQ(qvExcelRegistrationCount(), 0);
+    EXPECT_EQ(qvExcelRegisterCalls(), 1);
+    ASSERT_EQ(qvExcelAlertCount(), 1);
+    EXPECT_STREQ(qvExcelAlertText(0), kRegisterFailed);
+    EXPECT_EQ(qvExcelNamesHandedOut(), 0);
+    EXPECT_EQ(qvExcelForeignFrees(), 0);
+}
+
+}  // namespace
