@@ -93,6 +93,13 @@
 //    its own coefficients. An interval of the low-density form that leaves a
 //    comparison open is replaced by the full form's before the exact
 //    evaluation is made.
+//
+// 10. Caps. Mabs (with E replaced by its upper bound 1) and the polynomial
+//    multiplying E have nonnegative coefficients, so they do not decrease
+//    with delta: their values at a delta_cap bound them at every delta <=
+//    delta_cap. A solve keeps such a cap, formed 5% above the first delta
+//    that needs one and formed anew above any trial delta beyond it; each
+//    trial checks its own computed delta against delta_cap.
 #include "solvers/pressure_bounds.h"
 
 #include <cmath>
@@ -235,14 +242,54 @@ FullForm fullFormAt(double delta) {
     return f;
 }
 
+// Zc (or Sc) of the full form; its bound from the absolute sums at delta,
+// or from those of the cap when delta lies within it (see 10).
 void fullBounds(const double* B, const double* Babs, const double* H, const double* Habs, int topH,
-                double delta, const FullForm& f, double& center, double& bound) {
+                double delta, const FullForm& f, const double* capped, double& center, double& bound) {
     const double p1 = hornerFromFirst(B, 8, delta);
     const double p2 = hornerFromFirst(H, topH, f.d2);
+    center = (1.0 + p1) + f.E * p2;
+    if (capped) {
+        bound = kRelativeBound * capped[0] + f.expError * capped[1];
+        return;
+    }
     const double m1 = hornerFromFirst(Babs, 8, delta);
     const double m2 = hornerFromFirst(Habs, topH, f.d2);
-    center = (1.0 + p1) + f.E * p2;
     bound = kRelativeBound * ((1.0 + m1) + f.E * m2) + f.expError * m2;
+}
+
+// The full form's shared values at b.delta, formed once per volume.
+FullForm fullFormOf(VolumeBounds& b) {
+    if (!b.formed) {
+        const FullForm f = fullFormAt(b.delta);
+        b.E = f.E;
+        b.expError = f.expError;
+        b.d2 = f.d2;
+        b.formed = true;
+    }
+    return {b.E, b.expError, b.d2};
+}
+
+// The absolute sums of Z and s + Z at a delta 5% above the given one, with
+// E taken as 1: they bound those at every smaller delta (see 10).
+void refreshCap(const IsothermBounds& iso, double delta, AbsCap& cap) {
+    const double d = delta * 1.05;
+    const double d2 = d * d;
+    const double m1 = hornerFromFirst(iso.Babs, 8, d);
+    const double m2 = hornerFromFirst(iso.Habs, 6, d2);
+    const double n1 = hornerFromFirst(iso.Bsabs, 8, d);
+    const double n2 = hornerFromFirst(iso.Hsabs, 7, d2);
+    cap.z[0] = (1.0 + m1) + m2;
+    cap.z[1] = m2;
+    cap.s[0] = (1.0 + n1) + n2;
+    cap.s[1] = n2;
+    cap.delta = d;
+}
+
+const AbsCap* capFor(VolumeBounds& b) {
+    if (!b.cap) return nullptr;
+    if (!(b.delta <= b.cap->delta)) refreshCap(*b.iso, b.delta, *b.cap);
+    return b.delta <= b.cap->delta ? b.cap : nullptr;
 }
 
 }  // namespace
@@ -250,7 +297,9 @@ void fullBounds(const double* B, const double* Babs, const double* H, const doub
 void fullZBounds(VolumeBounds& b) {
     const IsothermBounds& iso = *b.iso;
     double center, bound;
-    fullBounds(iso.B, iso.Babs, iso.H, iso.Habs, 6, b.delta, fullFormAt(b.delta), center, bound);
+    const AbsCap* cap = capFor(b);
+    fullBounds(iso.B, iso.Babs, iso.H, iso.Habs, 6, b.delta, fullFormOf(b), cap ? cap->z : nullptr, center,
+               bound);
     b.full = true;
     b.Zlo = center - bound;
     b.Zhi = center + bound;
@@ -260,12 +309,16 @@ void fullZBounds(VolumeBounds& b) {
 namespace {
 
 // Sign of s + Z as far as the bounds tell: +1 positive, -1 negative, 0 open.
-int slopeSumSign(const IsothermBounds& iso, double delta, bool full) {
+int slopeSumSign(VolumeBounds& b, bool full) {
+    const IsothermBounds& iso = *b.iso;
     double center, bound;
-    if (!full)
-        lowDensityBounds(iso.sLow, delta, center, bound);
-    else
-        fullBounds(iso.Bs, iso.Bsabs, iso.Hs, iso.Hsabs, 7, delta, fullFormAt(delta), center, bound);
+    if (!full) {
+        lowDensityBounds(iso.sLow, b.delta, center, bound);
+    } else {
+        const AbsCap* cap = capFor(b);
+        fullBounds(iso.Bs, iso.Bsabs, iso.Hs, iso.Hsabs, 7, b.delta, fullFormOf(b), cap ? cap->s : nullptr,
+                   center, bound);
+    }
     bound = bound + kSignMargin;
     if (!std::isfinite(center) || !std::isfinite(bound)) return 0;
     if (center - bound > 0) return 1;
@@ -279,8 +332,8 @@ void settleSlope(VolumeBounds& b) {
     b.slopeSign = 0;
     if (!b.usable) return;
     const bool low = b.delta <= kLowDensity;
-    if (low) b.slopeSign = slopeSumSign(*b.iso, b.delta, false);
-    if (b.slopeSign == 0) b.slopeSign = slopeSumSign(*b.iso, b.delta, true);
+    if (low) b.slopeSign = slopeSumSign(b, false);
+    if (b.slopeSign == 0) b.slopeSign = slopeSumSign(b, true);
 }
 
 }  // namespace

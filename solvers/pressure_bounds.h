@@ -54,9 +54,20 @@ struct IsothermBounds {
 
 void isothermBoundsAt(double T, const TemperatureTerms& tt, IsothermBounds& out);
 
+// Absolute sums at delta_cap that bound those at every smaller delta, kept
+// by one solve (see pressure_bounds.cpp, 10). delta < 0: none yet.
+struct AbsCap {
+    double delta;
+    double z[2];  // Mabs of Z with E as 1, and the absolute polynomial multiplying E
+    double s[2];  // the same for s + Z
+};
+
 // The bounds at one volume, formed as the comparisons ask for them.
 struct VolumeBounds {
     const IsothermBounds* iso;
+    AbsCap* cap;      // the solve's cap, or null
+    bool formed;      // E, expError, d2 formed
+    double E, expError, d2;
     bool usable;      // volume inside the range the derivation covers
     bool full;        // Zlo, Zhi from the full form (else the low-density one)
     bool slopeKnown;  // slopeSign formed
@@ -94,8 +105,10 @@ inline void lowDensityBounds(const LowDensityForm& f, double delta, double& cent
 }
 
 // The bounds of Z at v: the low-density form where it applies, else the full form.
-inline void volumeBoundsAt(const IsothermBounds& iso, double v, VolumeBounds& out) {
+inline void volumeBoundsAt(const IsothermBounds& iso, AbsCap* cap, double v, VolumeBounds& out) {
     out.iso = &iso;
+    out.cap = cap;
+    out.formed = false;
     out.usable = false;
     out.full = false;
     out.slopeKnown = false;

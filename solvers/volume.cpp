@@ -20,6 +20,7 @@ struct Isotherm {
     TemperatureTerms tt;
 #ifndef QUORVEX_EXACT_STEPS
     IsothermBounds bounds;
+    AbsCap cap;
 #endif
 };
 
@@ -28,6 +29,7 @@ void isothermAt(double T, Isotherm& iso) {
     temperatureTermsOf((T + 459.67) / g_modelState.TcR, iso.tt);
 #ifndef QUORVEX_EXACT_STEPS
     isothermBoundsAt(T, iso.tt, iso.bounds);
+    iso.cap.delta = -1;
 #endif
 }
 
@@ -49,12 +51,12 @@ struct Trial {
 #endif
 };
 
-void trialAt(const Isotherm& iso, double v, Trial& tr) {
+void trialAt(Isotherm& iso, double v, Trial& tr) {
     tr.iso = &iso;
     tr.v = v;
     tr.exact = false;
 #ifndef QUORVEX_EXACT_STEPS
-    volumeBoundsAt(iso.bounds, v, tr.bounds);
+    volumeBoundsAt(iso.bounds, &iso.cap, v, tr.bounds);
 #endif
 }
 
