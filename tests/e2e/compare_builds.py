@@ -2,8 +2,11 @@
 """Compares a Windows build of the quorvex tool, run under Wine, with the
 native build.
 
-    compare_builds.py functions NATIVE_TOOL WINE_RUN PREFIX BITS EXE
-    compare_builds.py eval NATIVE_TOOL WINE_RUN PREFIX BITS EXE FORMULAS...
+    compare_builds.py [--addin PATH] functions NATIVE_TOOL WINE_RUN PREFIX BITS EXE
+    compare_builds.py [--addin PATH] eval NATIVE_TOOL WINE_RUN PREFIX BITS EXE FORMULAS...
+
+--addin: the Windows tool loads the add-in at PATH (a Windows path)
+instead of the one beside it.
 
 functions: the output of `quorvex functions` must be identical (the
 Windows console writes CRLF line ends; they are read as LF).
@@ -365,9 +368,9 @@ def neighbours_across_the_line(formula):
 
 # ---- the two comparisons ---------------------------------------------------
 
-def compare_functions(native_tool, windows):
+def compare_functions(native_tool, windows, addin):
     rc_n, native_out, err_n = run_tool([native_tool, "functions"], [])
-    rc_w, windows_out, err_w = run_tool(windows + ["functions"], [])
+    rc_w, windows_out, err_w = run_tool(windows + ["functions"] + addin, [])
     if rc_w == 77:
         print("SKIPPED: " + err_w.strip())
         return 77
@@ -417,12 +420,12 @@ def prefetch_tolerances(native, tolerances, differing):
         native.deferred = False
 
 
-def compare_eval(native_tool, windows, paths):
+def compare_eval(native_tool, windows, addin, paths):
     formulas = read_formulas(paths)
     texts = [f for f, _ in formulas]
     native = Native(native_tool)
     native_out = native.evaluate(texts)
-    rc_w, windows_out, err_w = run_tool(windows + ["eval"], texts)
+    rc_w, windows_out, err_w = run_tool(windows + ["eval"] + addin, texts)
     if rc_w == 77:
         print("SKIPPED: " + err_w.strip())
         return 77
@@ -464,17 +467,22 @@ def compare_eval(native_tool, windows, paths):
 
 
 def main():
-    if len(sys.argv) < 7 or sys.argv[1] not in ("functions", "eval"):
+    argv = sys.argv[1:]
+    addin = []
+    if argv[:1] == ["--addin"] and len(argv) >= 2:
+        addin = ["--addin", argv[1]]
+        argv = argv[2:]
+    if len(argv) < 6 or argv[0] not in ("functions", "eval"):
         print(__doc__, file=sys.stderr)
         return 2
-    mode, native_tool, wine_run, prefix, bits, exe = sys.argv[1:7]
+    mode, native_tool, wine_run, prefix, bits, exe = argv[:6]
     windows = [wine_run, prefix, bits, exe]
     if mode == "functions":
-        return compare_functions(native_tool, windows)
-    if len(sys.argv) < 8:
+        return compare_functions(native_tool, windows, addin)
+    if len(argv) < 7:
         print("eval needs at least one formula file", file=sys.stderr)
         return 2
-    return compare_eval(native_tool, windows, sys.argv[7:])
+    return compare_eval(native_tool, windows, addin, argv[6:])
 
 
 if __name__ == "__main__":
