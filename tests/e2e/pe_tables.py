@@ -2,7 +2,7 @@
 """Checks the export and import tables of a built Windows module with
 mingw objdump.
 
-    inspect_pe.py OBJDUMP FILE xll|standin|tool
+    pe_tables.py OBJDUMP FILE xll|standin|tool
 
 xll:      exports exactly the nineteen worksheet functions and the six
           callbacks, under plain names; imports from XLCALL32.DLL only
