@@ -17,10 +17,10 @@ void deriveConstants() {
     g_fluidData.Zc = f.Pc * 144 * f.vc / g_modelState.R / g_modelState.TcR;
 }
 
-// Model pressure at (T, v): Z R (T + 459.67) / v / 144, with R read after Z.
+// Model pressure at (T, v).
 double pressureOfTV(double T, double v) {
     double Z = calcZofTV(T, v);
-    return Z * g_modelState.R * (T + 459.67) / v / 144;
+    return pressureFromZ(T, v, Z);
 }
 
 // Property bounds used to clamp the solvers' searches and answers.

@@ -77,7 +77,7 @@ double entropyFrom(const TemperatureTerms& tt, double delta, double lnDelta, dou
 
 // G = A + P v 144 / 778.1692623 with P = Z R (T + 459.67) / v / 144.
 double gibbsFrom(double T, double v, double Z, double A) {
-    double P = Z * g_modelState.R * (T + 459.67) / v / 144;
+    double P = pressureFromZ(T, v, Z);
     return A + P * v * 144 / 778.1692623;
 }
 

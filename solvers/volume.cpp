@@ -6,6 +6,7 @@
 #include "model/evaluation_counts.h"
 #include "model/fluid_data.h"
 #include "model/model_state.h"
+#include "model/state_functions.h"
 #include "model/state_terms.h"
 #include "solvers/pressure_bounds.h"
 #include "solvers/saturation.h"
@@ -70,10 +71,10 @@ void formExactly(Trial& tr) {
     tr.exact = true;
 }
 
-// Model pressure, psia: Z R (T + 459.67) / v / 144.
+// Model pressure, psia.
 double exactPressure(Trial& tr) {
     formExactly(tr);
-    return tr.Z * g_modelState.R * (tr.iso->T + 459.67) / tr.v / 144;
+    return pressureFromZ(tr.iso->T, tr.v, tr.Z);
 }
 
 // Pressure slope (dP/dv), the value of calcDPDVofTV(T, v), from t, t', Z

@@ -10,7 +10,7 @@ XLOPER* QV_STDCALL PofTV(double T, double V, int32_t units) {
     double v = fromUserV(V, units);
     double Z = calcZofTV(t, v);
     // R is read only now: the first model call of the process sets it.
-    double P = Z * g_modelState.R * (t + 459.67) / v / 144;
+    double P = pressureFromZ(t, v, Z);
     return toUserP(P, units);
 }
 

@@ -10,8 +10,7 @@
 namespace {
 
 double pressure(double T, double v) {
-    double Z = calcZofTV(T, v);
-    return Z * g_modelState.R * (T + 459.67) / v / 144;
+    return pressureFromZ(T, v, calcZofTV(T, v));
 }
 
 struct ReferenceState {

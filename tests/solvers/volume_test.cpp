@@ -24,8 +24,7 @@ const double vft = 0.0081296, vc = 0.026398;
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 double pressure(double T, double v) {
-    double Z = calcZofTV(T, v);
-    return Z * model().R * (T + 459.67) / v / 144;
+    return pressureFromZ(T, v, calcZofTV(T, v));
 }
 
 TEST(SolveV, EarlyReturnsOfTheSaturatedModes) {
